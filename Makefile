@@ -1,0 +1,41 @@
+# Two commands: `make run` and `make test`. Both install what a fresh Debian 12 machine lacks.
+.PHONY: run test test-debug build deps bench format format-check clean
+
+PACKAGES := cmake ninja-build g++ make pkg-config qt6-base-dev qt6-base-dev-tools \
+            qt6-multimedia-dev libgl-dev fonts-liberation
+WERROR ?= OFF
+SUDO := $(shell [ "$$(id -u)" = 0 ] || echo sudo)
+
+deps:
+	@missing=""; for p in $(PACKAGES); do \
+	    dpkg-query -W -f='$${Status}' $$p 2>/dev/null | grep -q "install ok installed" || missing="$$missing $$p"; \
+	done; \
+	if [ -n "$$missing" ]; then \
+	    echo "Installing:$$missing"; \
+	    $(SUDO) apt-get update -q && \
+	    DEBIAN_FRONTEND=noninteractive $(SUDO) apt-get install -y -q --no-install-recommends $$missing; \
+	fi
+
+build: deps
+	cmake --preset release -DTESSEL_WERROR=$(WERROR)
+	cmake --build --preset release
+
+run: build
+	./build/Tessel
+
+test: build
+	ctest --preset release
+
+test-debug: deps
+	cmake --preset debug -DTESSEL_WERROR=$(WERROR)
+	cmake --build --preset debug
+	ctest --preset debug
+
+format:
+	git ls-files '*.cpp' '*.h' | xargs clang-format -i
+
+format-check:
+	git ls-files '*.cpp' '*.h' | xargs clang-format --dry-run --Werror
+
+clean:
+	rm -rf build build-debug

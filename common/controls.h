@@ -1,0 +1,87 @@
+// The few control kinds the window designs use beyond Qt's own: a picture box that keeps what
+// is drawn into it, a label that sizes itself to its text, and the shared pointer and font.
+#pragma once
+
+#include <QColor>
+#include <QCursor>
+#include <QFont>
+#include <QFrame>
+#include <QLabel>
+#include <QPixmap>
+
+namespace tessel {
+
+// Places a control at a design rectangle given in twips.
+void setTwipsGeometry(QWidget* control, double left, double top, double width, double height);
+
+// The pointing hand of every clickable control (hot spot 13, 5).
+const QCursor& handCursor();
+
+// The design font, "MS Sans Serif" 8.25 pt, or the closest sans font the system has.
+QFont designFont(bool bold = false);
+
+// The application icon (16 and 32 pixels).
+QIcon applicationIcon();
+
+// A colour of the designs, given as the platform's 0x00BBGGRR value.
+QColor colorFromBgr(quint32 bgr);
+
+class PictureBox : public QFrame
+{
+    Q_OBJECT
+    Q_PROPERTY(QString Tag READ tag WRITE setTag)
+
+public:
+    enum class Border { None, Sunken };
+
+    explicit PictureBox(QWidget* parent = nullptr, Border border = Border::Sunken);
+
+    // The persistent picture, drawn at the top left of the interior; null for none.
+    const QPixmap& picture() const { return m_picture; }
+    void setPicture(const QPixmap& picture);
+
+    QColor backColor() const;
+    void setBackColor(const QColor& color);
+
+    const QString& tag() const { return m_tag; }
+    void setTag(const QString& tag) { m_tag = tag; }
+
+    Border border() const { return m_border; }
+
+    // Interior size in logical pixels and in device pixels (what pictures are cut to).
+    QSize innerSize() const { return contentsRect().size(); }
+    QSize innerDeviceSize() const;
+
+signals:
+    void clicked();
+    void mouseMoved(QPoint position);
+
+protected:
+    void paintEvent(QPaintEvent* event) override;
+    void mouseReleaseEvent(QMouseEvent* event) override;
+    void mouseMoveEvent(QMouseEvent* event) override;
+
+private:
+    QPixmap m_picture;
+    QString m_tag;
+    Border m_border;
+};
+
+// A label whose size follows its caption when it sizes itself; a right-aligned one keeps its
+// right edge, a left-aligned one its left edge.
+class Label : public QLabel
+{
+    Q_OBJECT
+    Q_PROPERTY(QString Caption READ text WRITE setCaption)
+
+public:
+    explicit Label(QWidget* parent = nullptr, bool autoSize = true);
+
+    void setCaption(const QString& caption);
+    void fitToText();
+
+private:
+    bool m_autoSize;
+};
+
+} // namespace tessel

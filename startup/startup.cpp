@@ -1,0 +1,62 @@
+#include "startup/startup.h"
+
+#include "common/controls.h"
+#include "common/messagebox.h"
+#include "common/resourcestring.h"
+#include "common/shared.h"
+#include "game/anaform.h"
+#include "startup/platform.h"
+
+#include <QApplication>
+#include <QPointer>
+#include <QStyleFactory>
+
+namespace tessel {
+
+bool InitVisualStyles()
+{
+    return ignoreErrors([] {
+#ifndef Q_OS_WIN
+        // One look on every Linux desktop; Windows keeps its native style.
+        if (QStyle* style = QStyleFactory::create(QStringLiteral("Fusion")))
+            QApplication::setStyle(style);
+#endif
+        QApplication::setFont(designFont());
+    });
+}
+
+void CheckPlatformVersion(const std::function<VersionQuery()>& query)
+{
+    PlatformDecision decision;
+    ignoreErrors([&] { decision = decidePlatform(query()); });
+    shared().IsNtPlatform = decision.isNtPlatform;
+    if (decision.accept)
+        return;
+    ignoreErrors([] {
+        CenterNextMessageBox();
+        showMessageBox(QMessageBox::Critical, ResourceString(30));
+    });
+    endProgramNow(1);
+}
+
+int runEntryRoutine(QApplication& app)
+{
+    QApplication::setApplicationName(productName);
+    QApplication::setWindowIcon(applicationIcon());
+    const ReportingTrap trap = reportingTrap();
+    trap([] { InitVisualStyles(); });
+    trap([] { CheckPlatformVersion(); });
+    trap(
+        [] { shared().AppFolder = withTrailingSeparator(QCoreApplication::applicationDirPath()); });
+    trap([] { shared().SettingsAppName = QStringLiteral("Velkor\\") + productName; });
+    QPointer<AnaForm> form;
+    trap([&] {
+        form = new AnaForm;
+        form->Form_Load();
+    });
+    if (!form)
+        return 1;
+    return app.exec();
+}
+
+} // namespace tessel
