@@ -1,0 +1,18 @@
+// The program's own art, made by code at build time: each product writes one file.
+#pragma once
+
+#include <QString>
+
+namespace tessel::art {
+
+struct Product
+{
+    const char* name; // the name given on the command line
+    bool (*write)(const QString& path);
+};
+
+// The default photo: a landscape with clearly different features in every part, so the
+// blocks of a 3 x 3 to 5 x 5 board can be told apart.
+bool writeSamplePhoto(const QString& path);
+
+} // namespace tessel::art
