@@ -81,10 +81,15 @@ void PictureBox::setBackColor(const QColor& color)
     setPalette(pal);
 }
 
+qreal PictureBox::deviceRatio() const
+{
+    return window()->windowHandle() ? window()->windowHandle()->devicePixelRatio()
+                                    : devicePixelRatioF();
+}
+
 QSize PictureBox::innerDeviceSize() const
 {
-    const qreal ratio = window()->windowHandle() ? window()->windowHandle()->devicePixelRatio()
-                                                 : devicePixelRatioF();
+    const qreal ratio = deviceRatio();
     const QSize inner = innerSize();
     return QSize(qRound(inner.width() * ratio), qRound(inner.height() * ratio));
 }

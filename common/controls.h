@@ -51,6 +51,8 @@ public:
     // Interior size in logical pixels and in device pixels (what pictures are cut to).
     QSize innerSize() const { return contentsRect().size(); }
     QSize innerDeviceSize() const;
+    // Device pixels per logical pixel where the box is shown; pictures cut for it carry it.
+    qreal deviceRatio() const;
 
 signals:
     void clicked();

@@ -82,6 +82,7 @@ AnaForm::AnaForm(QWidget* parent)
     const QRect client = twipsToPixels(0, 0, 9510, 6195);
     setFixedSize(client.size());
     createControls();
+    connectBoard();
 }
 
 AnaForm::~AnaForm() = default;
@@ -97,19 +98,12 @@ void AnaForm::createControls()
     cell->setCursor(handCursor());
     DağınıkParçalar = { cell };
 
-    auto* piece = named(new PictureBox(Çerçeve[0]), indexed("SıralıParçalar", 0));
-    setTwipsGeometry(piece, 300, 960, 705, 555);
-    piece->hide();
-    SıralıParçalar = { piece };
+    // The ordered pieces and the photo are off-screen images; element 0 of the pieces is empty.
+    SıralıParçalar = { QPixmap() };
 
     SayıListesi = named(new QListWidget(Çerçeve[0]), QStringLiteral("SayıListesi"));
     setTwipsGeometry(SayıListesi, 210, 1650, 915, 2595);
     SayıListesi->hide();
-
-    OrjinalFotoğrafKutusu
-        = named(new PictureBox(Çerçeve[0]), QStringLiteral("OrjinalFotoğrafKutusu"));
-    setTwipsGeometry(OrjinalFotoğrafKutusu, 1260, 300, 4275, 3945);
-    OrjinalFotoğrafKutusu->hide();
 
     Çerçeve[1] = frame(this, 1, "200", 270, 4920, 5745, 915);
     Altlık.resize(2);
@@ -212,6 +206,7 @@ void AnaForm::applyAppearance()
 void AnaForm::Form_Load()
 {
     applyAppearance();
+    loadDefaultBoard();
     placeCentredOnPrimaryScreen();
     show();
 }

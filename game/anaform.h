@@ -4,7 +4,9 @@
 #include "common/controls.h"
 #include "game/clocktimer.h"
 #include "game/keyvaluepairs.h"
+#include "game/photo.h"
 
+#include <QPixmap>
 #include <QWidget>
 
 #include <cstdint>
@@ -36,13 +38,24 @@ public:
     // Closes the window as the program does (Exit, Esc): no question is asked.
     void closeByProgram();
 
+    // The board (anaformboard.cpp). Divides the photo for block option Index (0, 1, 2), then
+    // shows the blocks in order (clock stopped), deals a new game (clock running), or leaves the
+    // cells empty for the restore of a saved game.
+    void ParçalaraBölSeçeneği_Click(int Index);
+    // Deals a new game and starts the clock; without a photo it only asks for one.
+    void YeniOyunDüğmesi_Click();
+    // A click on cell Index.
+    void DağınıkParçalar_Click(int Index);
+    // One second of the game clock.
+    void SüreHesapla_Timer();
+
     // Controls, by their design names; arrays hold element 0 from the design and the rest at
     // run time.
     std::vector<QGroupBox*> Çerçeve;
     std::vector<PictureBox*> DağınıkParçalar;
-    std::vector<PictureBox*> SıralıParçalar;
+    std::vector<QPixmap> SıralıParçalar; // the ordered block images, off-screen
     QListWidget* SayıListesi = nullptr;
-    PictureBox* OrjinalFotoğrafKutusu = nullptr;
+    Photo OrjinalFotoğrafKutusu; // the photo, off-screen
     std::vector<PictureBox*> Altlık;
     std::vector<QRadioButton*> ParçalaraBölSeçeneği;
     PictureBox* ÖrnekKutusu = nullptr;
@@ -71,6 +84,15 @@ public:
 private:
     void createControls();
     void placeCentredOnPrimaryScreen();
+
+    void connectBoard();
+    void loadDefaultBoard();
+    void UnloadScatteredPieces();
+    void UnloadOrderedPieces();
+    PictureBox* copyOfFirstCell(int index);
+    void connectCell(PictureBox* cell, int index);
+
+    bool m_dayMessageOpen = false;
 };
 
 } // namespace tessel

@@ -1,0 +1,276 @@
+// The game window's board: dividing the photo into blocks, dealing a new game, and the clock.
+#include "game/anaform.h"
+
+#include "common/messagebox.h"
+#include "common/numbers.h"
+#include "common/resourcestring.h"
+#include "common/shared.h"
+#include "game/boardlayout.h"
+#include "game/deal.h"
+#include "game/gameclock.h"
+#include "startup/platform.h"
+
+#include <QCoreApplication>
+#include <QGroupBox>
+#include <QListWidget>
+#include <QPointer>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QScopeGuard>
+#include <QSignalBlocker>
+
+namespace tessel {
+
+namespace {
+
+// The hidden number list as the bag of a deal.
+class ListBag : public PieceBag
+{
+public:
+    explicit ListBag(QListWidget* list)
+        : m_list(list)
+    { }
+
+    int count() const override { return m_list->count(); }
+    QString item(int position) const override
+    {
+        const QListWidgetItem* entry = m_list->item(position);
+        if (!entry)
+            throw TesselError(ErrorCode::SubscriptOutOfRange,
+                              QStringLiteral("Subscript out of range"));
+        return entry->text();
+    }
+    void removeAt(int position) override { delete m_list->takeItem(position); }
+    void clear() override { m_list->clear(); }
+    void append(const QString& item) override { m_list->addItem(item); }
+
+private:
+    QListWidget* m_list;
+};
+
+} // namespace
+
+void AnaForm::connectBoard()
+{
+    connectCell(DağınıkParçalar.at(0), 0);
+    for (int i = 0; i < static_cast<int>(ParçalaraBölSeçeneği.size()); ++i) {
+        // Selecting an option, by a click, the arrow keys or the program, divides.
+        connect(ParçalaraBölSeçeneği[i], &QRadioButton::toggled, this, [this, i](bool selected) {
+            if (selected)
+                ParçalaraBölSeçeneği_Click(i);
+        });
+    }
+    connect(YeniOyunDüğmesi, &QPushButton::clicked, this, [this] { YeniOyunDüğmesi_Click(); });
+    connect(SüreHesapla, &ClockTimer::timeout, this, [this] { SüreHesapla_Timer(); });
+}
+
+void AnaForm::connectCell(PictureBox* cell, int index)
+{
+    // Queued, so that a division a click leads to never destroys the cell whose mouse event is
+    // still being handled; a click on a cell destroyed meanwhile is dropped.
+    connect(
+        cell, &PictureBox::clicked, this,
+        [this, cell = QPointer<PictureBox>(cell), index] {
+            if (cell)
+                DağınıkParçalar_Click(index);
+        },
+        Qt::QueuedConnection);
+}
+
+void AnaForm::loadDefaultBoard()
+{
+    // Until the stored options are restored: the default photo, 3 x 3, in order.
+    const ReportingTrap trap = reportingTrap();
+    const QString path = shared().AppFolder + QStringLiteral("Sample-1.jpg");
+    trap([&] { shared().PhotoPath = path; });
+    trap([&] {
+        if (PathExists(path))
+            OrjinalFotoğrafKutusu = Photo::load(path);
+    });
+    trap([&] {
+        const QSignalBlocker quiet(ParçalaraBölSeçeneği.at(0));
+        ParçalaraBölSeçeneği.at(0)->setChecked(true);
+    });
+    trap([&] { ParçalaraBölSeçeneği_Click(0); });
+}
+
+PictureBox* AnaForm::copyOfFirstCell(int index)
+{
+    PictureBox* first = DağınıkParçalar.at(0);
+    auto* cell = new PictureBox(first->parentWidget(), first->border());
+    cell->setObjectName(QString::fromUtf8("DağınıkParçalar(%1)").arg(index));
+    cell->setPalette(first->palette());
+    cell->setCursor(first->cursor());
+    cell->setPicture(first->picture());
+    connectCell(cell, index);
+    DağınıkParçalar.push_back(cell);
+    return cell;
+}
+
+void AnaForm::UnloadScatteredPieces()
+{
+    for (size_t c = 1; c < DağınıkParçalar.size(); ++c)
+        ignoreErrors([&] { delete DağınıkParçalar[c]; });
+    DağınıkParçalar.resize(1);
+    ignoreErrors([&] { DağınıkParçalar.at(0)->setPicture(QPixmap()); });
+}
+
+void AnaForm::UnloadOrderedPieces()
+{
+    ignoreErrors([&] { SıralıParçalar.resize(1); });
+}
+
+void AnaForm::ParçalaraBölSeçeneği_Click(int Index)
+{
+    const ReportingTrap trap = reportingTrap();
+    trap([&] { shared().DivisionIndex = static_cast<int16_t>(Index); });
+    trap([&] { GridSize = static_cast<uint8_t>(gridSizeFor(Index)); });
+    if (GridSize == 0)
+        return; // no grid chosen yet: nothing to lay out
+    const int n = GridSize * GridSize;
+    trap([&] { BlankIndex = static_cast<int16_t>(n - 1); });
+
+    QSize cellSize;
+    trap([&] {
+        const QSize frameTwips(Çerçeve.at(0)->width() * twipsPerPixel,
+                               Çerçeve.at(0)->height() * twipsPerPixel);
+        cellSize = cellSizeTwips(GridSize, frameTwips);
+    });
+    auto place = [&](PictureBox* cell, int c) {
+        cell->setGeometry(cellRectPixels(c, GridSize, cellSize));
+    };
+
+    UnloadScatteredPieces();
+    trap([&] { place(DağınıkParçalar.at(0), 0); });
+    for (int c = 1; c < n; ++c) {
+        trap([&] {
+            PictureBox* cell = copyOfFirstCell(c);
+            place(cell, c);
+            cell->show();
+        });
+    }
+
+    // Each block is cut once, at the cells' inner size in device pixels.
+    QSize pieceSize;
+    qreal ratio = 1;
+    trap([&] {
+        pieceSize = DağınıkParçalar.at(0)->innerDeviceSize();
+        ratio = DağınıkParçalar.at(0)->deviceRatio();
+    });
+    UnloadOrderedPieces();
+    for (int k = 0; k < n; ++k) {
+        if (k > 0)
+            trap([&] { SıralıParçalar.emplace_back(); });
+        trap([&] {
+            const QImage block = OrjinalFotoğrafKutusu.cut(
+                blockRect(k, GridSize, OrjinalFotoğrafKutusu.size()), pieceSize);
+            QPixmap piece;
+            if (!block.isNull()) {
+                piece = QPixmap::fromImage(block);
+            } else if (!pieceSize.isEmpty()) {
+                // No photo: the block shows the empty photo's background.
+                piece = QPixmap(pieceSize);
+                piece.fill(palette().color(QPalette::Window));
+            }
+            piece.setDevicePixelRatio(ratio);
+            SıralıParçalar.at(k) = piece;
+        });
+    }
+
+    if (RestoringGame)
+        return; // the restore puts the saved pieces into the cells
+    if (!SüreHesapla->running()) {
+        for (int c = 0; c < static_cast<int>(DağınıkParçalar.size()); ++c) {
+            trap([&] {
+                PictureBox* cell = DağınıkParçalar.at(c);
+                cell->setPicture(SıralıParçalar.at(c));
+                cell->setTag(QString()); // the ordered pieces carry no tag
+            });
+        }
+    } else {
+        trap([&] { YeniOyunDüğmesi_Click(); });
+    }
+}
+
+void AnaForm::YeniOyunDüğmesi_Click()
+{
+    const ReportingTrap trap = reportingTrap();
+    bool noPhoto = false;
+    trap([&] {
+        noPhoto = OrjinalFotoğrafKutusu.isNull();
+        if (noPhoto)
+            showInformation(ResourceString(1000));
+    });
+    if (noPhoto) {
+        trap([&] { YeniFotoğrafDüğmesi->setFocus(); });
+        return;
+    }
+
+    trap([&] {
+        Seconds = Minutes = Hours = 0;
+        Etiket.at(1)->setCaption(QString::fromUtf16(clockResetText));
+    });
+    trap([&] {
+        ClickCount = 0;
+        Etiket.at(3)->setCaption(QStringLiteral("0"));
+    });
+    const int m = static_cast<int>(DağınıkParçalar.size()) - 1;
+    trap([&] { BlankIndex = static_cast<int16_t>(m); });
+
+    std::vector<int> pieces;
+    trap([&] {
+        ListBag bag(SayıListesi);
+        DealRandom random = freshDealRandom();
+        pieces = dealPieces(m + 1, bag, random);
+    });
+    for (int c = 0; c < static_cast<int>(pieces.size()); ++c) {
+        trap([&] {
+            PictureBox* cell = DağınıkParçalar.at(c);
+            cell->setPicture(SıralıParçalar.at(pieces[c]));
+            cell->setTag(QString::number(pieces[c]));
+        });
+    }
+    trap([&] {
+        PictureBox* last = DağınıkParçalar.at(m);
+        last->setPicture(QPixmap());
+        last->setTag(QString::number(m));
+    });
+    trap([&] { SüreHesapla->setInterval(ClockTimer::runningInterval); });
+    trap([] { QCoreApplication::processEvents(); });
+}
+
+void AnaForm::DağınıkParçalar_Click(int Index)
+{
+    Q_UNUSED(Index);
+    const ReportingTrap trap = reportingTrap();
+    // While no game runs a click starts one instead of moving a piece.
+    if (!SüreHesapla->running())
+        trap([&] { YeniOyunDüğmesi_Click(); });
+}
+
+void AnaForm::SüreHesapla_Timer()
+{
+    // Ticks that fall due while the 24-hour message is open are not counted: the time starts
+    // again from zero when it closes, and one message is enough.
+    if (m_dayMessageOpen)
+        return;
+    ElapsedTime time { Hours, Minutes, Seconds };
+    bool dayFull = false;
+    ignoreErrors([&] {
+        dayFull = advanceClock(time);
+        Hours = time.hours;
+        Minutes = time.minutes;
+        Seconds = time.seconds;
+    });
+    if (dayFull) {
+        ignoreErrors([&] {
+            m_dayMessageOpen = true;
+            const auto closed = qScopeGuard([this] { m_dayMessageOpen = false; });
+            showInformation(ResourceString(1400));
+        });
+        Seconds = Minutes = Hours = 0;
+    }
+    ignoreErrors([&] { Etiket.at(1)->setCaption(clockText({ Hours, Minutes, Seconds })); });
+}
+
+} // namespace tessel
