@@ -48,11 +48,6 @@ QIcon applicationIcon()
     return icon;
 }
 
-QColor colorFromBgr(quint32 bgr)
-{
-    return QColor(bgr & 0xFF, (bgr >> 8) & 0xFF, (bgr >> 16) & 0xFF);
-}
-
 PictureBox::PictureBox(QWidget* parent, Border border)
     : QFrame(parent)
     , m_border(border)

@@ -2,6 +2,8 @@
 // is drawn into it, a label that sizes itself to its text, and the shared pointer and font.
 #pragma once
 
+#include "common/colors.h"
+
 #include <QColor>
 #include <QCursor>
 #include <QFont>
@@ -22,9 +24,6 @@ QFont designFont(bool bold = false);
 
 // The application icon (16 and 32 pixels).
 QIcon applicationIcon();
-
-// A colour of the designs, given as the platform's 0x00BBGGRR value.
-QColor colorFromBgr(quint32 bgr);
 
 class PictureBox : public QFrame
 {

@@ -1,5 +1,6 @@
 #include "game/anaform.h"
 
+#include "about/hakkindaformu.h"
 #include "common/localize.h"
 #include "common/messagebox.h"
 #include "common/messagerules.h"
@@ -185,6 +186,8 @@ void AnaForm::createControls()
     auto* escape = new QShortcut(QKeySequence(Qt::Key_Escape), this);
     connect(escape, &QShortcut::activated, ÇıkışDüğmesi, &QPushButton::click);
     connect(ÇıkışDüğmesi, &QPushButton::clicked, this, [this] { closeByProgram(); });
+    connect(HakkındaDüğmesi, &QPushButton::clicked, this,
+            [this] { HakkındaFormu::showModal(this); });
 }
 
 void AnaForm::applyAppearance()

@@ -32,4 +32,14 @@ ProgramEndSpy::~ProgramEndSpy()
     setProgramEndHandler({});
 }
 
+UrlOpenerSpy::UrlOpenerSpy()
+{
+    setUrlOpener([this](const QString& url) { m_opened.append(url); });
+}
+
+UrlOpenerSpy::~UrlOpenerSpy()
+{
+    setUrlOpener({});
+}
+
 } // namespace tessel::test

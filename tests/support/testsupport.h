@@ -3,9 +3,11 @@
 #pragma once
 
 #include "common/messagebox.h"
+#include "common/urlopener.h"
 
 #include <QList>
 #include <QQueue>
+#include <QStringList>
 
 namespace tessel::test {
 
@@ -43,6 +45,21 @@ public:
 
 private:
     int m_ends = 0;
+};
+
+// While alive, links are recorded instead of handed to the platform.
+class UrlOpenerSpy
+{
+public:
+    UrlOpenerSpy();
+    ~UrlOpenerSpy();
+    UrlOpenerSpy(const UrlOpenerSpy&) = delete;
+    UrlOpenerSpy& operator=(const UrlOpenerSpy&) = delete;
+
+    const QStringList& opened() const { return m_opened; }
+
+private:
+    QStringList m_opened;
 };
 
 // Runs the call and tells whether it ended the program.
