@@ -3,7 +3,9 @@
 
 #include "common/controls.h"
 #include "game/clocktimer.h"
+#include "game/closesettings.h"
 #include "game/keyvaluepairs.h"
+#include "game/settingsstore.h"
 
 #include <QWidget>
 
@@ -11,6 +13,7 @@
 #include <vector>
 
 class QCheckBox;
+class QCloseEvent;
 class QGroupBox;
 class QListWidget;
 class QPushButton;
@@ -23,8 +26,11 @@ class AnaForm : public QWidget
     Q_OBJECT
 
 public:
-    // Creates the window with its designed controls; nothing of the game is set yet.
+    // Creates the window with its designed controls; nothing of the game is set yet. The
+    // window and the windows it opens keep their settings in `settings` (the per-user store
+    // unless given).
     explicit AnaForm(QWidget* parent = nullptr);
+    explicit AnaForm(SettingsStore& settings, QWidget* parent = nullptr);
     ~AnaForm() override;
 
     // Appearance, restore, then show.
@@ -35,6 +41,23 @@ public:
 
     // Closes the window as the program does (Exit, Esc): no question is asked.
     void closeByProgram();
+
+    SettingsStore& settings() const { return m_settings; }
+
+    // The close handling, for every CloseReason: reason 0 asks the player first and No sets
+    // `cancel` (nothing written); then the options, the position and a running game are
+    // written. Every error is ignored.
+    void Form_QueryUnload(bool& cancel, int closeReason);
+    // The system ends the program (a termination signal): settings written without a
+    // question, then the program ends.
+    void closeBySystem(int closeReason);
+    // The session is ending (log-out, shut-down): settings written without a question; the
+    // session then ends the program, or it goes on when the log-out is cancelled.
+    void sessionEnding();
+    // Routes the session's end and the termination signals to the close handling.
+    void watchSystemClose();
+    // What the close writes, gathered from the controls and members.
+    CloseSnapshot closeSnapshot() const;
 
     // Controls, by their design names; arrays hold element 0 from the design and the rest at
     // run time.
@@ -68,9 +91,16 @@ public:
     uint8_t PieceIndex = 0;
     QByteArray SoundData;
 
+protected:
+    void closeEvent(QCloseEvent* event) override;
+
 private:
     void createControls();
     void placeCentredOnPrimaryScreen();
+
+    SettingsStore& m_settings;
+    int m_closeReason = FormControlMenu; // of the close under way
+    bool m_unloaded = false; // the close went through: nothing more is written
 };
 
 } // namespace tessel
