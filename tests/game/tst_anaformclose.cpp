@@ -201,16 +201,6 @@ private slots:
         QTRY_VERIFY(form.isNull());
     }
 
-    void runningGameWithoutSaveOnExitIsNotStored()
-    {
-        FakeMessageBoxes boxes;
-        QPointer<AnaForm> form = openForm();
-        startThreeByThreeGame(*form);
-        form->closeByProgram();
-        QVERIFY(m_store->GetAllSettings(app, k::Oyun).empty());
-        QCOMPARE(m_store->GetAllSettings(app, k::Ayarlar).size(), size_t(7));
-    }
-
     void minimisedAsksWithoutCentringAndKeepsThePosition()
     {
         FakeMessageBoxes boxes;

@@ -168,19 +168,6 @@ private slots:
         }
     }
 
-    void halfStoredGameIsReplacedWhole()
-    {
-        // Only "Oyun\Bilgiler" left of an earlier game (a file damaged by hand): it is not
-        // read as a game, and the new game's writes put both sections right.
-        SettingsStore store(m_path);
-        store.SaveSetting(app, k::OyunBilgiler, k::HamleBilgisi, "99");
-        KeyValuePairs savedGame;
-        writeCloseSettings(store, runningGame(), savedGame);
-        QCOMPARE(store.GetAllSettings(app, k::Oyun).size(), size_t(9));
-        QCOMPARE(store.GetSetting(app, k::OyunBilgiler, k::HamleBilgisi), "123456");
-        QCOMPARE(store.GetAllSettings(app, k::OyunBilgiler).size(), size_t(4));
-    }
-
     // A position written in one locale reads back in another: the text never needs the
     // separator of the locale that reads it.
     void storedPositionReadsBackInAnyLocale_data()

@@ -92,12 +92,6 @@ private slots:
 
     void init() { QFile::remove(path()); }
 
-    void defaultFileIsInTheUsersConfigFolder()
-    {
-        QCOMPARE(SettingsStore::defaultFilePath(),
-                 qEnvironmentVariable("XDG_CONFIG_HOME") + QStringLiteral("/Velkor/Tessel.ini"));
-    }
-
     void readAllKeepsTheOrderWritten()
     {
         SettingsStore store(path());
@@ -467,7 +461,7 @@ private slots:
             writer.start(QCoreApplication::applicationFilePath(),
                          { QStringLiteral("--rewrite-generations"), file });
             QVERIFY(writer.waitForReadyRead(30000));
-            QTest::qSleep(random.bounded(20, 200));
+            QTest::qSleep(random.bounded(30, 300));
             ::kill(pid_t(writer.processId()), SIGKILL);
             QVERIFY(writer.waitForFinished(30000));
 
