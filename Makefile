@@ -26,6 +26,9 @@ run: build
 test: build
 	ctest --preset release
 
+bench: build
+	./build/tessel_bench
+
 test-debug: deps
 	cmake --preset debug -DTESSEL_WERROR=$(WERROR)
 	cmake --build --preset debug

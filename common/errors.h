@@ -18,6 +18,8 @@ enum class ErrorCode : int {
     SubscriptOutOfRange = 9,
     TypeMismatch = 13,
     FileNotFound = 53,
+    PermissionDenied = 70,
+    PathFileAccessError = 75,
     PathNotFound = 76,
     ResourceNotFound = 326,
     InvalidPicture = 481,

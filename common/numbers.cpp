@@ -2,6 +2,7 @@
 
 #include "common/errors.h"
 
+#include <charconv>
 #include <cmath>
 #include <limits>
 #include <optional>
@@ -101,6 +102,18 @@ float toSingle(const QString& text)
     if (std::abs(value) > static_cast<double>(std::numeric_limits<float>::max()))
         throw TesselError(ErrorCode::Overflow, QStringLiteral("Overflow"));
     return static_cast<float>(value);
+}
+
+QString singleToText(float value, const QLocale& locale)
+{
+    if (value == 0 || !std::isfinite(value))
+        return QStringLiteral("0"); // no "-0"; a window edge is never infinite
+    char buffer[64];
+    const auto result
+        = std::to_chars(buffer, buffer + sizeof buffer, value, std::chars_format::fixed);
+    QString text = QString::fromLatin1(buffer, result.ptr - buffer);
+    text.replace(u'.', locale.decimalPoint());
+    return text;
 }
 
 } // namespace tessel

@@ -1,6 +1,7 @@
 // Rounding, the twips unit of the window designs, and the conversions of stored texts to numbers.
 #pragma once
 
+#include <QLocale>
 #include <QRect>
 #include <QString>
 
@@ -27,5 +28,9 @@ int16_t toInt16(const QString& text);
 uint8_t toUInt8(const QString& text);
 int32_t toInt32(const QString& text);
 float toSingle(const QString& text);
+
+// A single-precision number as stored text: the shortest plain decimal that reads back to the
+// same value, no exponent and no group separators, with the locale's decimal separator.
+QString singleToText(float value, const QLocale& locale = QLocale::system());
 
 } // namespace tessel

@@ -71,7 +71,12 @@ void setTextColor(QWidget* control, const QColor& color)
 } // namespace
 
 AnaForm::AnaForm(QWidget* parent)
+    : AnaForm(userSettings(), parent)
+{ }
+
+AnaForm::AnaForm(SettingsStore& settings, QWidget* parent)
     : QWidget(parent)
+    , m_settings(settings)
 {
     setObjectName(QStringLiteral("AnaForm"));
     setAttribute(Qt::WA_DeleteOnClose);
@@ -216,7 +221,9 @@ void AnaForm::Form_Load()
 
 void AnaForm::closeByProgram()
 {
+    m_closeReason = FormCode;
     close();
+    m_closeReason = FormControlMenu;
 }
 
 void AnaForm::placeCentredOnPrimaryScreen()

@@ -3,8 +3,10 @@
 
 #include "common/controls.h"
 #include "game/clocktimer.h"
+#include "game/closesettings.h"
 #include "game/keyvaluepairs.h"
 #include "game/photo.h"
+#include "game/settingsstore.h"
 
 #include <QPixmap>
 #include <QWidget>
@@ -13,6 +15,7 @@
 #include <vector>
 
 class QCheckBox;
+class QCloseEvent;
 class QGroupBox;
 class QListWidget;
 class QPushButton;
@@ -25,8 +28,11 @@ class AnaForm : public QWidget
     Q_OBJECT
 
 public:
-    // Creates the window with its designed controls; nothing of the game is set yet.
+    // Creates the window with its designed controls; nothing of the game is set yet. The
+    // window and the windows it opens keep their settings in `settings` (the per-user store
+    // unless given).
     explicit AnaForm(QWidget* parent = nullptr);
+    explicit AnaForm(SettingsStore& settings, QWidget* parent = nullptr);
     ~AnaForm() override;
 
     // Appearance, restore, then show.
@@ -48,6 +54,23 @@ public:
     void DağınıkParçalar_Click(int Index);
     // One second of the game clock.
     void SüreHesapla_Timer();
+
+    SettingsStore& settings() const { return m_settings; }
+
+    // The close handling, for every CloseReason: reason 0 asks the player first and No sets
+    // `cancel` (nothing written); then the options, the position and a running game are
+    // written. Every error is ignored.
+    void Form_QueryUnload(bool& cancel, int closeReason);
+    // The system ends the program (a termination signal): settings written without a
+    // question, then the program ends.
+    void closeBySystem(int closeReason);
+    // The session is ending (log-out, shut-down): settings written without a question; the
+    // session then ends the program, or it goes on when the log-out is cancelled.
+    void sessionEnding();
+    // Routes the session's end and the termination signals to the close handling.
+    void watchSystemClose();
+    // What the close writes, gathered from the controls and members.
+    CloseSnapshot closeSnapshot() const;
 
     // Controls, by their design names; arrays hold element 0 from the design and the rest at
     // run time.
@@ -81,6 +104,9 @@ public:
     uint8_t PieceIndex = 0;
     QByteArray SoundData;
 
+protected:
+    void closeEvent(QCloseEvent* event) override;
+
 private:
     void createControls();
     void placeCentredOnPrimaryScreen();
@@ -93,6 +119,10 @@ private:
     void connectCell(PictureBox* cell, int index);
 
     bool m_dayMessageOpen = false;
+
+    SettingsStore& m_settings;
+    int m_closeReason = FormControlMenu; // of the close under way
+    bool m_unloaded = false; // the close went through: nothing more is written
 };
 
 } // namespace tessel

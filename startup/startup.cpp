@@ -54,6 +54,10 @@ int runEntryRoutine(QApplication& app)
         form = new AnaForm;
         form->Form_Load();
     });
+    trap([&] {
+        if (form)
+            form->watchSystemClose();
+    });
     if (!form)
         return 1;
     return app.exec();

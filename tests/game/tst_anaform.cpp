@@ -7,6 +7,7 @@
 #include <QListWidget>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QTemporaryDir>
 #include <QtTest>
 
 using namespace tessel;
@@ -181,7 +182,9 @@ private slots:
     void escapePressesExit()
     {
         FakeMessageBoxes boxes;
-        QPointer<AnaForm> form = new AnaForm;
+        QTemporaryDir dir;
+        SettingsStore store(dir.filePath(QStringLiteral("Tessel.ini")));
+        QPointer<AnaForm> form = new AnaForm(store);
         form->Form_Load();
         QVERIFY(QTest::qWaitForWindowExposed(form));
         QTest::keyClick(form, Qt::Key_Escape);

@@ -1,0 +1,272 @@
+#include "common/numbers.h"
+#include "common/shared.h"
+#include "game/anaform.h"
+#include "support/testsupport.h"
+
+#include <QCheckBox>
+#include <QGroupBox>
+#include <QPushButton>
+#include <QTemporaryDir>
+#include <QtTest>
+
+using namespace tessel;
+using namespace tessel::test;
+namespace k = tessel::settingskeys;
+
+namespace {
+
+const QString app = QStringLiteral("Velkor\\Tessel");
+
+QStringList keysOf(const KeyValuePairs& pairs)
+{
+    QStringList keys;
+    for (const auto& pair : pairs)
+        keys << pair.first;
+    return keys;
+}
+
+const QStringList allSettingsKeys
+    = { k::SolBosluk,   k::UstBosluk,   k::SonBolme,    k::SonFotograf,
+        k::OrnekGoster, k::OyunuKaydet, k::SesleriKapat };
+
+} // namespace
+
+class TestAnaFormClose : public QObject
+{
+    Q_OBJECT
+
+private:
+    QTemporaryDir m_dir;
+    std::unique_ptr<SettingsStore> m_store;
+
+    // A shown game window on the test's store; it deletes itself when it closes.
+    QPointer<AnaForm> openForm()
+    {
+        QPointer<AnaForm> form = new AnaForm(*m_store);
+        form->Form_Load();
+        if (!QTest::qWaitForWindowExposed(form))
+            qFatal("window not exposed");
+        shared().PhotoPath = QStringLiteral("/tmp/Sample-1.jpg");
+        return form;
+    }
+
+    // The board of a 3 x 3 game in progress, as the dividing and the deal leave it.
+    static void startThreeByThreeGame(AnaForm& form)
+    {
+        const QStringList tags = { "2", "0", "5", "1", "4", "8", "3", "6", "7" };
+        form.ParçalaraBölSeçeneği_Click(0);
+        QCOMPARE_EQ(form.DağınıkParçalar.size(), size_t(9));
+        for (int i = 0; i < 9; ++i)
+            form.DağınıkParçalar[i]->setTag(tags[i]);
+        form.BlankIndex = 5;
+        form.Seconds = 12;
+        form.Minutes = 34;
+        form.Hours = 1;
+        form.ClickCount = 77;
+        form.SüreHesapla->setInterval(ClockTimer::runningInterval);
+    }
+
+    void storeFiveByFiveGame()
+    {
+        SettingsBatch batch = m_store->beginBatch();
+        for (int i = 0; i < 25; ++i)
+            batch.SaveSetting(app, k::Oyun, k::FotoPrefix + QString::number(i),
+                              i == 0 ? "0B" : QString::number(i));
+        batch.SaveSetting(app, k::OyunBilgiler, k::HamleBilgisi, "500");
+        batch.commit();
+    }
+
+private slots:
+    void initTestCase()
+    {
+        QVERIFY(m_dir.isValid());
+        shared().SettingsAppName = app;
+    }
+
+    void init()
+    {
+        m_store = std::make_unique<SettingsStore>(m_dir.filePath(QStringLiteral("Tessel.ini")));
+        QFile::remove(m_store->filePath());
+        shared().DivisionIndex = 0;
+    }
+
+    void closeBoxAnsweredNoWritesNothing()
+    {
+        FakeMessageBoxes boxes;
+        QPointer<AnaForm> form = openForm();
+        boxes.answerNext(QMessageBox::No);
+        QVERIFY(!form->close());
+        QVERIFY(form->isVisible());
+        QCOMPARE(boxes.shown().size(), 1);
+        const MessageBoxRequest& box = boxes.shown().first();
+        QCOMPARE(box.icon, QMessageBox::Question);
+        QCOMPARE(box.text, QStringLiteral("Do you want to exit the program?"));
+        QCOMPARE(box.buttons, QMessageBox::Yes | QMessageBox::No);
+        QCOMPARE(box.title, QStringLiteral("Tessel"));
+        QVERIFY(box.centred);
+        QVERIFY(!QFile::exists(m_store->filePath()));
+        delete form;
+    }
+
+    void closeBoxAnsweredYesWritesAndCloses()
+    {
+        FakeMessageBoxes boxes;
+        QPointer<AnaForm> form = openForm();
+        const QString left = singleToText(float(form->x() * 15));
+        boxes.answerNext(QMessageBox::Yes);
+        QVERIFY(form->close());
+        QCOMPARE(boxes.shown().size(), 1);
+        const KeyValuePairs settings = m_store->GetAllSettings(app, k::Ayarlar);
+        QCOMPARE(keysOf(settings), allSettingsKeys);
+        QCOMPARE(settings[0].second, left);
+        QCOMPARE(settings[3].second, QStringLiteral("/tmp/Sample-1.jpg"));
+        QTRY_VERIFY(form.isNull());
+    }
+
+    void exitAndEscapeSaveWithoutAsking_data()
+    {
+        QTest::addColumn<bool>("escape");
+        QTest::newRow("Exit button") << false;
+        QTest::newRow("Esc") << true;
+    }
+
+    void exitAndEscapeSaveWithoutAsking()
+    {
+        QFETCH(bool, escape);
+        FakeMessageBoxes boxes;
+        QPointer<AnaForm> form = openForm();
+        form->SesleriKapatOnayı->setChecked(true);
+        shared().DivisionIndex = 2;
+        if (escape)
+            QTest::keyClick(form, Qt::Key_Escape);
+        else
+            QTest::mouseClick(form->ÇıkışDüğmesi, Qt::LeftButton);
+        QTRY_VERIFY(form.isNull());
+        QVERIFY(boxes.shown().isEmpty());
+        const KeyValuePairs settings = m_store->GetAllSettings(app, k::Ayarlar);
+        QCOMPARE(keysOf(settings), allSettingsKeys);
+        QCOMPARE(settings[2].second, QStringLiteral("2"));
+        QCOMPARE(settings[4].second, QStringLiteral("1"));
+        QCOMPARE(settings[6].second, QStringLiteral("1"));
+    }
+
+    void noGameRunningLeavesTheStoredGame()
+    {
+        FakeMessageBoxes boxes;
+        storeFiveByFiveGame();
+        const QByteArray before = [&] {
+            QFile f(m_store->filePath());
+            return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
+        }();
+        QPointer<AnaForm> form = openForm();
+        form->OyunuKaydetOnayı->setChecked(true);
+        form->closeByProgram();
+        QCOMPARE(m_store->GetAllSettings(app, k::Oyun).size(), size_t(25));
+        QCOMPARE(m_store->GetSetting(app, k::OyunBilgiler, k::HamleBilgisi), QStringLiteral("500"));
+        QCOMPARE(m_store->GetSetting(app, k::Ayarlar, k::OyunuKaydet), QStringLiteral("1"));
+        // The old game's text is still there byte for byte.
+        QFile after(m_store->filePath());
+        QVERIFY(after.open(QIODevice::ReadOnly));
+        QVERIFY(after.readAll().contains(before));
+    }
+
+    void runningGameReplacesTheStoredOne()
+    {
+        FakeMessageBoxes boxes;
+        storeFiveByFiveGame();
+        QPointer<AnaForm> form = openForm();
+        startThreeByThreeGame(*form);
+        form->OyunuKaydetOnayı->setChecked(true);
+        form->closeByProgram();
+        QVERIFY(boxes.shown().isEmpty());
+        QCOMPARE(form->SavedGame.size(), size_t(25)); // the old game, as re-read
+
+        const KeyValuePairs game = m_store->GetAllSettings(app, k::Oyun);
+        QCOMPARE(keysOf(game),
+                 (QStringList { "Foto-0", "Foto-1", "Foto-2", "Foto-3", "Foto-4", "Foto-5",
+                                "Foto-6", "Foto-7", "Foto-8" }));
+        QStringList values;
+        for (const auto& pair : game)
+            values << pair.second;
+        QCOMPARE(values, (QStringList { "2", "0", "5", "1", "4", "5B", "3", "6", "7" }));
+        const KeyValuePairs info = m_store->GetAllSettings(app, k::OyunBilgiler);
+        QCOMPARE(info,
+                 (KeyValuePairs { { k::SaniyeBilgisi, "12" },
+                                  { k::DakikaBilgisi, "34" },
+                                  { k::SaatBilgisi, "1" },
+                                  { k::HamleBilgisi, "77" } }));
+        QTRY_VERIFY(form.isNull());
+    }
+
+    void minimisedAsksWithoutCentringAndKeepsThePosition()
+    {
+        FakeMessageBoxes boxes;
+        m_store->SaveSetting(app, k::Ayarlar, k::SolBosluk, "111");
+        m_store->SaveSetting(app, k::Ayarlar, k::UstBosluk, "222");
+        QPointer<AnaForm> form = openForm();
+        form->setWindowState(Qt::WindowMinimized);
+        QVERIFY(form->isMinimized());
+        QVERIFY(form->close());
+        QCOMPARE(boxes.shown().size(), 1);
+        QVERIFY(!boxes.shown().first().centred);
+        const KeyValuePairs settings = m_store->GetAllSettings(app, k::Ayarlar);
+        QCOMPARE(keysOf(settings), allSettingsKeys);
+        QCOMPARE(settings[0].second, QStringLiteral("111"));
+        QCOMPARE(settings[1].second, QStringLiteral("222"));
+        QTRY_VERIFY(form.isNull());
+    }
+
+    void secondCloseWhileAskingIsRefused()
+    {
+        // Alt+F4 again while the question is open must not ask a second time or close.
+        FakeMessageBoxes boxes;
+        QPointer<AnaForm> form = openForm();
+        boxes.whileOpen = [&](const MessageBoxRequest&) { form->close(); };
+        boxes.answerNext(QMessageBox::No);
+        QVERIFY(!form->close());
+        QCOMPARE(boxes.shown().size(), 1);
+        QVERIFY(form->isVisible());
+        QVERIFY(!QFile::exists(m_store->filePath()));
+        delete form;
+    }
+
+    void systemCloseWritesWithoutAskingThenEnds()
+    {
+        FakeMessageBoxes boxes;
+        ProgramEndSpy end;
+        QPointer<AnaForm> form = openForm();
+        startThreeByThreeGame(*form);
+        form->OyunuKaydetOnayı->setChecked(true);
+        QVERIFY(endsProgram([&] { form->closeBySystem(AppTaskManager); }));
+        QCOMPARE(end.ends(), 1);
+        QVERIFY(boxes.shown().isEmpty());
+        QCOMPARE(m_store->GetAllSettings(app, k::Ayarlar).size(), size_t(7));
+        QCOMPARE(m_store->GetAllSettings(app, k::Oyun).size(), size_t(9));
+        // Whatever closes the window afterwards neither asks nor writes again.
+        QVERIFY(QFile::remove(m_store->filePath()));
+        QVERIFY(form->close());
+        QVERIFY(boxes.shown().isEmpty());
+        QVERIFY(!QFile::exists(m_store->filePath()));
+        QTRY_VERIFY(form.isNull());
+    }
+
+    void sessionEndWritesWithoutAskingAndGoesOn()
+    {
+        FakeMessageBoxes boxes;
+        ProgramEndSpy end;
+        QPointer<AnaForm> form = openForm();
+        form->sessionEnding();
+        QVERIFY(boxes.shown().isEmpty());
+        QCOMPARE(end.ends(), 0);
+        QVERIFY(form->isVisible());
+        QCOMPARE(m_store->GetAllSettings(app, k::Ayarlar).size(), size_t(7));
+        // The log-out was cancelled: the player's later close is handled as usual.
+        boxes.answerNext(QMessageBox::No);
+        QVERIFY(!form->close());
+        QCOMPARE(boxes.shown().size(), 1);
+        delete form;
+    }
+};
+
+QTEST_MAIN(TestAnaFormClose)
+#include "tst_anaformclose.moc"
