@@ -72,6 +72,10 @@ public:
     // What the close writes, gathered from the controls and members.
     CloseSnapshot closeSnapshot() const;
 
+    // Puts a new picture into the photo holder: the one way the photo changes, so that what
+    // follows a change of photo happens every time.
+    void setOriginalPhoto(const Photo& photo);
+
     // Controls, by their design names; arrays hold element 0 from the design and the rest at
     // run time.
     std::vector<QGroupBox*> Çerçeve;

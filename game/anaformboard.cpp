@@ -85,13 +85,18 @@ void AnaForm::loadDefaultBoard()
     trap([&] { shared().PhotoPath = path; });
     trap([&] {
         if (PathExists(path))
-            OrjinalFotoğrafKutusu = Photo::load(path);
+            setOriginalPhoto(Photo::load(path));
     });
     trap([&] {
         const QSignalBlocker quiet(ParçalaraBölSeçeneği.at(0));
         ParçalaraBölSeçeneği.at(0)->setChecked(true);
     });
     trap([&] { ParçalaraBölSeçeneği_Click(0); });
+}
+
+void AnaForm::setOriginalPhoto(const Photo& photo)
+{
+    OrjinalFotoğrafKutusu = photo;
 }
 
 PictureBox* AnaForm::copyOfFirstCell(int index)
