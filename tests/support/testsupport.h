@@ -5,6 +5,7 @@
 #include "common/messagebox.h"
 #include "common/urlopener.h"
 
+#include <QImage>
 #include <QList>
 #include <QQueue>
 #include <QStringList>
@@ -73,5 +74,26 @@ bool endsProgram(Call&& call)
     }
     return false;
 }
+
+// Picture files for the photo loader's tests.
+
+// A photo with detail everywhere, the same on every run: colour running one way across and
+// another down, shapes with hard edges, and a grain of a few levels.
+QImage detailedPhoto(QSize size);
+
+// Writes `image` as an uncompressed Windows bitmap of 24 or 32 bits per pixel, rows stored
+// from the bottom or, with a negative height, from the top. `claimedHeight` (0: the real one)
+// lets a test write a header that promises more rows than follow.
+bool writeBitmap(const QImage& image, const QString& path, int bits, bool topDown,
+                 int claimedHeight = 0);
+
+// The file header and information header alone of a 24-bit bitmap claiming width x height.
+QByteArray bitmapHeaderOnly(int width, int height);
+
+// A JPEG cut off after its headers, whose frame header claims width x height.
+QByteArray jpegHeaderOnly(int width, int height);
+
+// The mean absolute difference per channel, in levels of 255, of two images of one size.
+double meanAbsoluteDifference(const QImage& a, const QImage& b);
 
 } // namespace tessel::test
