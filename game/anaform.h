@@ -72,6 +72,10 @@ public:
     // What the close writes, gathered from the controls and members.
     CloseSnapshot closeSnapshot() const;
 
+    // The photo the game starts with until the stored options are restored: Sample-1.jpg in the
+    // program's folder (which ends in a separator).
+    static QString defaultPhotoPath(const QString& appFolder);
+
     // Puts a new picture into the photo holder: the one way the photo changes, so that what
     // follows a change of photo happens every time.
     void setOriginalPhoto(const Photo& photo);

@@ -8,6 +8,7 @@
 #include "game/boardlayout.h"
 #include "game/deal.h"
 #include "game/gameclock.h"
+#include "game/photoprefetch.h"
 #include "startup/platform.h"
 
 #include <QCoreApplication>
@@ -81,17 +82,22 @@ void AnaForm::loadDefaultBoard()
 {
     // Until the stored options are restored: the default photo, 3 x 3, in order.
     const ReportingTrap trap = reportingTrap();
-    const QString path = shared().AppFolder + QStringLiteral("Sample-1.jpg");
+    const QString path = defaultPhotoPath(shared().AppFolder);
     trap([&] { shared().PhotoPath = path; });
     trap([&] {
         if (PathExists(path))
-            setOriginalPhoto(Photo::load(path));
+            setOriginalPhoto(photoprefetch::take(path));
     });
     trap([&] {
         const QSignalBlocker quiet(ParçalaraBölSeçeneği.at(0));
         ParçalaraBölSeçeneği.at(0)->setChecked(true);
     });
     trap([&] { ParçalaraBölSeçeneği_Click(0); });
+}
+
+QString AnaForm::defaultPhotoPath(const QString& appFolder)
+{
+    return appFolder + QStringLiteral("Sample-1.jpg");
 }
 
 void AnaForm::setOriginalPhoto(const Photo& photo)

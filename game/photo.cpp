@@ -66,8 +66,10 @@ Photo Photo::load(const QString& path, QSize detail)
         invalidPicture();
 
     // Qt's allocation limit stays at its default: a reader that cannot scale while reading
-    // refuses what would not fit it.
-    QImageReader reader(&file);
+    // refuses what would not fit it. A JPEG is named to the reader by its first bytes, since
+    // telling the kind from the content loads every image plug-in Qt has (a start-up cost).
+    const bool jpeg = file.peek(3) == QByteArray("\xFF\xD8\xFF", 3);
+    QImageReader reader(&file, jpeg ? QByteArray("jpeg") : QByteArray());
     // Camera photos stand upright as the camera recorded them.
     reader.setAutoTransform(true);
     const QSize stored = reader.size();
@@ -77,7 +79,7 @@ Photo Photo::load(const QString& path, QSize detail)
         refuseOversized(stored);
         const bool turned = reader.transformation() & QImageIOHandler::TransformationRotate90;
         trueSize = turned ? stored.transposed() : stored;
-        if (reader.format() == "jpeg") {
+        if (jpeg) {
             const QSize readSize = jpegReadSize(stored, turned ? detail.transposed() : detail);
             if (readSize != stored)
                 reader.setScaledSize(readSize);

@@ -5,6 +5,7 @@
 #include "common/resourcestring.h"
 #include "common/shared.h"
 #include "game/anaform.h"
+#include "game/photoprefetch.h"
 #include "startup/platform.h"
 
 #include <QApplication>
@@ -41,6 +42,12 @@ void CheckPlatformVersion(const std::function<VersionQuery()>& query)
 
 int runEntryRoutine(QApplication& app)
 {
+    // The photo the window opens with decodes on a second core while the window is built.
+    ignoreErrors([] {
+        photoprefetch::start(AnaForm::defaultPhotoPath(
+                                 withTrailingSeparator(QCoreApplication::applicationDirPath())),
+                             Photo::screenDetail());
+    });
     QApplication::setApplicationName(productName);
     QApplication::setWindowIcon(applicationIcon());
     const ReportingTrap trap = reportingTrap();
