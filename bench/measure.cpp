@@ -223,8 +223,8 @@ void Table::add(const QString& name, const Runs& runs, double memoryGoalMB, cons
     if (memoryGoalMB > 0) {
         line.goal = QStringLiteral("< %1 MB").arg(memoryGoalMB);
         if (line.result.isEmpty())
-            line.result = mb >= 0 && mb < memoryGoalMB ? QStringLiteral("met")
-                                                       : QStringLiteral("MISSED");
+            line.result
+                = mb >= 0 && mb < memoryGoalMB ? QStringLiteral("met") : QStringLiteral("MISSED");
     }
     if (runs.allRefused() && line.result.isEmpty())
         line.result = QStringLiteral("refused");
@@ -261,8 +261,13 @@ void Table::addRatio(const QString& name, const Runs& numerator, const Runs& den
 void Table::addRatio(const QString& name, double medianRatio, double minRatio, double goal,
                      const QString& what)
 {
-    Line line { name, QStringLiteral("ratio"), QString::number(minRatio, 'f', 2) + u'x',
-                QString::number(medianRatio, 'f', 2) + u'x', {}, {}, {} };
+    Line line { name,
+                QStringLiteral("ratio"),
+                QString::number(minRatio, 'f', 2) + u'x',
+                QString::number(medianRatio, 'f', 2) + u'x',
+                {},
+                {},
+                {} };
     if (goal > 0) {
         line.goal = QStringLiteral("<= %1x %2").arg(goal).arg(what);
         line.result = medianRatio <= goal ? QStringLiteral("met") : QStringLiteral("MISSED");
@@ -274,8 +279,8 @@ void Table::addRatio(const QString& name, double medianRatio, double minRatio, d
 
 void Table::print() const
 {
-    std::printf("%-58s %5s %9s %9s %9s  %-20s %s\n", "measurement", "runs", "min ms",
-                "median ms", "peak +MB", "goal", "result");
+    std::printf("%-58s %5s %9s %9s %9s  %-20s %s\n", "measurement", "runs", "min ms", "median ms",
+                "peak +MB", "goal", "result");
     for (const Entry& e : m_lines) {
         if (e.heading) {
             std::printf("%s\n", e.line.name.toUtf8().constData());

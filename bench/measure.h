@@ -79,8 +79,8 @@ public:
     // The time of runs below an absolute goal.
     void addTimed(const QString& name, const Runs& runs, double goalMs, double memoryGoalMB = 0);
     // numerator / denominator by their medians (and mins), against a goal (0: none).
-    void addRatio(const QString& name, const Runs& numerator, const Runs& denominator,
-                  double goal, const QString& what = QStringLiteral("time"));
+    void addRatio(const QString& name, const Runs& numerator, const Runs& denominator, double goal,
+                  const QString& what = QStringLiteral("time"));
     void addRatio(const QString& name, double medianRatio, double minRatio, double goal,
                   const QString& what);
     void print() const;

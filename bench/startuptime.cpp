@@ -50,9 +50,11 @@ std::vector<Runs> measureStartup(const QStringList& programs, int runs)
 
     QProcess server;
     server.setProcessChannelMode(QProcess::ForwardedErrorChannel);
-    QStringList arguments { QStringLiteral("-a"), QStringLiteral("-s"),
+    QStringList arguments { QStringLiteral("-a"),
+                            QStringLiteral("-s"),
                             QStringLiteral("-screen 0 1280x1024x24 -nolisten tcp"),
-                            QCoreApplication::applicationFilePath(), QStringLiteral("--startup"),
+                            QCoreApplication::applicationFilePath(),
+                            QStringLiteral("--startup"),
                             QString::number(runs) };
     arguments += programs;
     server.start(xvfbRun, arguments);

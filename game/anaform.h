@@ -48,6 +48,10 @@ public:
     // shows the blocks in order (clock stopped), deals a new game (clock running), or leaves the
     // cells empty for the restore of a saved game.
     void ParçalaraBölSeçeneği_Click(int Index);
+    // Cuts every block again from the held photo for cells shown at `ratio` device pixels per
+    // pixel, each cell keeping the piece it shows: the window moved to a screen of another
+    // scale. No file is read; nothing happens when the blocks are cut for that ratio already.
+    void cutPiecesForRatio(qreal ratio);
     // Deals a new game and starts the clock; without a photo it only asks for one.
     void YeniOyunDüğmesi_Click();
     // A click on cell Index.
@@ -114,6 +118,7 @@ public:
 
 protected:
     void closeEvent(QCloseEvent* event) override;
+    void showEvent(QShowEvent* event) override;
 
 private:
     void createControls();
@@ -124,9 +129,12 @@ private:
     void UnloadScatteredPieces();
     void UnloadOrderedPieces();
     PictureBox* copyOfFirstCell(int index);
+    QPixmap cutPiece(int block, QSize pieceSize, qreal ratio) const;
     void connectCell(PictureBox* cell, int index);
 
     bool m_dayMessageOpen = false;
+    qreal m_cutRatio = 0; // device pixels per pixel the blocks were cut for
+    bool m_watchingScreen = false;
 
     SettingsStore& m_settings;
     int m_closeReason = FormControlMenu; // of the close under way

@@ -1,6 +1,7 @@
 #include "common/errors.h"
 #include "game/boardlayout.h"
 #include "game/photo.h"
+#include "game/photoprefetch.h"
 #include "support/testsupport.h"
 
 #include <QBuffer>
@@ -253,6 +254,42 @@ private slots:
         QVERIFY2(worst <= 3, qPrintable(QString::number(worst)));
         QVERIFY(meanAbsoluteDifference(held.scaled(QSize(165, 121)), whole.scaled(QSize(165, 121)))
                 <= 3);
+    }
+
+    // The start-up's photo, decoded ahead: handed over for its own path only.
+    void aPrefetchedPhotoIsTakenForItsPathOnly_data()
+    {
+        QTest::addColumn<QString>("started");
+        QTest::addColumn<QString>("taken");
+        QTest::addColumn<int>("width"); // of the photo taken; 0: FileNotFound
+        QTest::newRow("the same path") << "a.jpg"
+                                       << "a.jpg" << 120;
+        QTest::newRow("another path: that one is read") << "a.jpg"
+                                                        << "b.bmp" << 90;
+        QTest::newRow("a missing file fails when taken") << "none.jpg"
+                                                         << "none.jpg" << 0;
+        QTest::newRow("a failed start spoils no other read") << "none.jpg"
+                                                             << "a.jpg" << 120;
+    }
+
+    void aPrefetchedPhotoIsTakenForItsPathOnly()
+    {
+        QFETCH(QString, started);
+        QFETCH(QString, taken);
+        QFETCH(int, width);
+        QVERIFY(halves(QSize(120, 80)).save(file("a.jpg")));
+        QVERIFY(halves(QSize(90, 60)).save(file("b.bmp")));
+        photoprefetch::start(file(started), Photo::screenDetail());
+        try {
+            const Photo photo = photoprefetch::take(file(taken));
+            QCOMPARE(photo.size().width(), width);
+        } catch (const TesselError& e) {
+            QCOMPARE(width, 0);
+            QCOMPARE(e.code(), ErrorCode::FileNotFound);
+        }
+        // Taken once: the next take reads the file again.
+        if (width)
+            QCOMPARE(photoprefetch::take(file(taken)).size().width(), width);
     }
 
     void noPicture()
