@@ -147,7 +147,9 @@ bool writeBitmap(const QImage& image, const QString& path, int bits, bool topDow
 
 QByteArray bitmapHeaderOnly(int width, int height)
 {
-    return bitmapHeaders(width, height, 24, (qint64(width) * 24 + 31) / 32 * 4 * height);
+    // Unsigned: a forged size wraps in the 32-bit field as it would in a forged file.
+    return bitmapHeaders(width, height, 24,
+                         qint64((quint64(width) * 24 + 31) / 32 * 4 * quint64(height)));
 }
 
 QByteArray jpegHeaderOnly(int width, int height)
