@@ -6,6 +6,8 @@
 #include <QDir>
 #include <QFileInfo>
 #include <QKeyEvent>
+#include <QPainter>
+#include <QPainterPath>
 #include <QSignalBlocker>
 #include <QStyledItemDelegate>
 
@@ -43,6 +45,41 @@ private:
     }
 };
 
+// A yellow folder, its front flap lowered when it is open: the folders on the way down to the
+// current one are open, its subfolders closed.
+QIcon folderIcon(bool open)
+{
+    QIcon icon;
+    for (int size : { 16, 32 }) {
+        QPixmap picture(size, size);
+        picture.fill(Qt::transparent);
+        QPainter painter(&picture);
+        painter.setRenderHint(QPainter::Antialiasing);
+        painter.scale(size / 16.0, size / 16.0);
+        painter.setPen(QPen(QColor(150, 110, 20), 1));
+        QPainterPath back;
+        back.moveTo(1.5, 2.5);
+        back.lineTo(6, 2.5);
+        back.lineTo(7.5, 4.5);
+        back.lineTo(14.5, 4.5);
+        back.lineTo(14.5, 13.5);
+        back.lineTo(1.5, 13.5);
+        back.closeSubpath();
+        painter.setBrush(QColor(222, 172, 52));
+        painter.drawPath(back);
+        painter.setBrush(QColor(250, 214, 110));
+        if (open) {
+            const QPointF flap[] = { { 4, 7.5 }, { 15.5, 7.5 }, { 13, 13.5 }, { 1.5, 13.5 } };
+            painter.drawPolygon(flap, 4);
+        } else {
+            painter.drawRect(QRectF(1.5, 6.5, 13, 7));
+        }
+        painter.end();
+        icon.addPixmap(picture);
+    }
+    return icon;
+}
+
 QString entryName(const QString& folder)
 {
     if (QDir(folder).isRoot())
@@ -56,6 +93,7 @@ FolderList::FolderList(QWidget* parent)
     : QListWidget(parent)
 {
     setItemDelegate(new IndentingDelegate(this));
+    setIconSize(QSize(16, 16));
     setSelectionMode(QAbstractItemView::SingleSelection);
     connect(this, &QListWidget::itemDoubleClicked, this,
             [this](QListWidgetItem* item) { openEntry(row(item)); });
@@ -70,8 +108,8 @@ void FolderList::setPath(const QString& folder)
     {
         const QSignalBlocker quiet(this);
         clear();
-        const QIcon open = style()->standardIcon(QStyle::SP_DirOpenIcon, nullptr, this);
-        const QIcon closed = style()->standardIcon(QStyle::SP_DirClosedIcon, nullptr, this);
+        static const QIcon open = folderIcon(true);
+        static const QIcon closed = folderIcon(false);
         auto add = [this](const QIcon& icon, const QString& text, const QString& path, int level) {
             auto* item = new QListWidgetItem(icon, text, this);
             item->setData(pathRole, path);
