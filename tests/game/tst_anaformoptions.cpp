@@ -145,15 +145,6 @@ private slots:
         QCOMPARE(form.OrjinalFotoğrafKutusu.size(), QSize(60, 200));
     }
 
-    void noPhotoLeavesTheSampleEmpty()
-    {
-        AnaForm form(*m_store);
-        form.applyAppearance();
-        form.FotoğrafınÖrneğiniGöster->setChecked(false);
-        form.FotoğrafınÖrneğiniGöster->setChecked(true);
-        verifySampleEmpty(form);
-    }
-
     void clearingSaveOnExitDeletesTheStoredGameAtOnce()
     {
         FakeMessageBoxes boxes;
