@@ -97,6 +97,7 @@ void AnaForm::loadDefaultBoard()
 void AnaForm::setOriginalPhoto(const Photo& photo)
 {
     OrjinalFotoğrafKutusu = photo;
+    drawSample();
 }
 
 PictureBox* AnaForm::copyOfFirstCell(int index)

@@ -1,6 +1,7 @@
 #include "game/photo.h"
 
 #include "common/errors.h"
+#include "game/picturefile.h"
 
 #include <QFileInfo>
 #include <QImageReader>
@@ -24,6 +25,9 @@ Photo Photo::load(const QString& path)
 {
     if (path.isEmpty() || !QFileInfo::exists(path))
         throw TesselError(ErrorCode::FileNotFound, QStringLiteral("File not found"));
+    // A pipe or device would block the reader; a cut-off file would load half grey.
+    if (!QFileInfo(path).isFile() || !pictureFileComplete(path))
+        throw TesselError(ErrorCode::InvalidPicture, QStringLiteral("Invalid picture"));
     QImageReader reader(path);
     // Camera photos stand upright as the camera recorded them.
     reader.setAutoTransform(true);

@@ -21,7 +21,7 @@ public:
     Photo(QImage pixels, QSize trueSize);
 
     // Reads a picture file. A missing file raises FileNotFound; a file that is no readable
-    // picture raises InvalidPicture.
+    // picture, or one cut off before the end of its data, raises InvalidPicture.
     static Photo load(const QString& path);
 
     bool isNull() const { return m_pixels.isNull(); }
