@@ -89,6 +89,7 @@ AnaForm::AnaForm(SettingsStore& settings, QWidget* parent)
     setFixedSize(client.size());
     createControls();
     connectBoard();
+    connectOptions();
 }
 
 AnaForm::~AnaForm() = default;

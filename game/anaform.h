@@ -81,8 +81,18 @@ public:
     static QString defaultPhotoPath(const QString& appFolder);
 
     // Puts a new picture into the photo holder: the one way the photo changes, so that what
-    // follows a change of photo happens every time.
+    // follows a change of photo happens every time (the sample is drawn again).
     void setOriginalPhoto(const Photo& photo);
+
+    // The options and command buttons (anaformoptions.cpp). The sample: the photo holder
+    // stretched over ÖrnekKutusu, or an empty box while "Show photo sample" is clear. Runs on
+    // every change of photo and of the check box, the program's changes included.
+    void drawSample();
+    void FotoğrafınÖrneğiniGöster_Click();
+    // Clearing "Save on exit" deletes a stored game at once; checking it does nothing now.
+    void OyunuKaydetOnayı_Click();
+    // Opens the photo selection window, modal to this window; returns once it has closed.
+    void YeniFotoğrafDüğmesi_Click();
 
     // Controls, by their design names; arrays hold element 0 from the design and the rest at
     // run time.
@@ -125,6 +135,7 @@ private:
     void placeCentredOnPrimaryScreen();
 
     void connectBoard();
+    void connectOptions();
     void loadDefaultBoard();
     void UnloadScatteredPieces();
     void UnloadOrderedPieces();

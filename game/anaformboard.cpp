@@ -105,6 +105,7 @@ QString AnaForm::defaultPhotoPath(const QString& appFolder)
 void AnaForm::setOriginalPhoto(const Photo& photo)
 {
     OrjinalFotoğrafKutusu = photo;
+    drawSample();
 }
 
 PictureBox* AnaForm::copyOfFirstCell(int index)

@@ -3,6 +3,7 @@
 #include "common/errors.h"
 #include "game/bitmapstream.h"
 #include "game/boardlayout.h"
+#include "game/picturefile.h"
 
 #include <QFile>
 #include <QFileInfo>
@@ -53,6 +54,9 @@ Photo Photo::load(const QString& path, QSize detail)
 {
     if (path.isEmpty() || !QFileInfo::exists(path))
         throw TesselError(ErrorCode::FileNotFound, QStringLiteral("File not found"));
+    // A pipe or device would block the reader; a cut-off file would load half grey.
+    if (!QFileInfo(path).isFile() || !pictureFileComplete(path))
+        invalidPicture();
     QFile file(path);
     if (!file.open(QIODevice::ReadOnly))
         invalidPicture();

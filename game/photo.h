@@ -29,8 +29,8 @@ public:
     // its decoder while it is read, an uncompressed 24- or 32-bit bitmap is averaged row by row
     // as it streams in, any other picture is read by Qt's reader and then reduced. The file's
     // kind is told by its content, not by its name. A missing file raises FileNotFound; a file
-    // that is no readable picture, or one above maxPhotoPixels, raises InvalidPicture. Safe on
-    // any thread.
+    // that is no readable picture, one cut off before the end of its data, or one above
+    // maxPhotoPixels raises InvalidPicture. Safe on any thread.
     static Photo load(const QString& path, QSize detail);
     // The same, for the views at the highest device-pixel ratio of the screens now attached.
     // Asks the screens: call it on the user-interface thread.

@@ -1,0 +1,85 @@
+// The photo selection window: drives, folders and picture files with a preview; OK hands the
+// picture to the game window.
+#pragma once
+
+#include "common/controls.h"
+#include "game/photo.h"
+#include "photo/folderlists.h"
+#include "photo/photofolders.h"
+
+#include <QDialog>
+
+#include <vector>
+
+class QComboBox;
+class QPushButton;
+
+namespace tessel {
+
+class AnaForm;
+
+// No Q_OBJECT: moc cannot take the Turkish class name, and the window declares no signals.
+class FotoğrafSeçFormu : public QDialog
+{
+public:
+    // Creates the window from its design, modal to the game window, and runs the load steps. It
+    // reads and writes its remembered folder in the game window's store, and is deleted when it
+    // closes. `volumes` lists the drive list's volumes.
+    explicit FotoğrafSeçFormu(AnaForm& owner, const VolumeLister& volumes = mountedVolumeRoots);
+
+    // The New Photo button's action: a new window, modal to the game window; returns once it is
+    // gone.
+    static void showModal(AnaForm& owner);
+
+    // The full path of the picture in OrjinalFotoğrafKutusu: what OK hands over as PhotoPath.
+    // Empty while no file has been loaded.
+    const QString& loadedPhotoPath() const { return m_loadedPath; }
+
+    // The volume the drive list shows, by root path.
+    QString selectedVolume() const;
+
+    // Handlers, as the controls' events run them.
+    void SürücüListesi_Change();
+    void KlasörListesi_Change();
+    void DosyaListesi_Click();
+    void TamamDüğmesi_Click();
+    void İptalDüğmesi_Click();
+
+    // Controls, by their design names.
+    std::vector<Label*> Etiket;
+    QComboBox* SürücüListesi = nullptr;
+    FolderList* KlasörListesi = nullptr;
+    FileList* DosyaListesi = nullptr;
+    PictureBox* ÖnizlemeKutusu = nullptr;
+    Photo OrjinalFotoğrafKutusu; // the picture loaded, off-screen
+    QPushButton* TamamDüğmesi = nullptr;
+    QPushButton* İptalDüğmesi = nullptr;
+
+protected:
+    // Every way the window closes (OK, Cancel, Esc, close box) ends here.
+    void done(int result) override;
+
+private:
+    void createControls();
+    void Form_Load();
+    void Form_Unload();
+
+    // Reads a picture file into the holder; a file that fails keeps the picture held. The one
+    // place a file is read, so that the read can move off the window's thread.
+    void loadPhotoFile(const QString& path);
+    // The holder's picture changes: the preview follows.
+    void holdPhoto(const Photo& photo, const QString& path);
+    void drawPreview();
+
+    // Selects the volume that holds the path; a change runs the drive change.
+    void selectVolumeOf(const QString& path);
+    // The folder list moves to the process's current folder when a folder cannot be listed.
+    void fallBackToCurrentFolder();
+
+    AnaForm& m_owner;
+    QString m_loadedPath;
+    bool m_fallingBack = false;
+    bool m_unloaded = false;
+};
+
+} // namespace tessel

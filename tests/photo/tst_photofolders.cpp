@@ -1,0 +1,185 @@
+#include "common/errors.h"
+#include "photo/photofolders.h"
+
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+#include <QTemporaryDir>
+#include <QtTest>
+
+#include <sys/stat.h>
+
+using namespace tessel;
+
+namespace {
+
+ErrorCode listingError(const std::function<void()>& listing)
+{
+    try {
+        listing();
+    } catch (const TesselError& e) {
+        return e.code();
+    }
+    return ErrorCode::InvalidCall; // stands for "no error"
+}
+
+void touch(const QString& path)
+{
+    QFile file(path);
+    if (!file.open(QIODevice::WriteOnly))
+        qFatal("cannot write %s", qPrintable(path));
+}
+
+} // namespace
+
+class TestPhotoFolders : public QObject
+{
+    Q_OBJECT
+
+private:
+    QTemporaryDir m_dir;
+
+    QString base() const { return QFileInfo(m_dir.path()).canonicalFilePath(); }
+
+private slots:
+    void volumeRootFor_data()
+    {
+        QTest::addColumn<QString>("path");
+        QTest::addColumn<QStringList>("roots");
+        QTest::addColumn<QString>("volume");
+        const QStringList mounts = { "/", "/mnt/usb", "/mnt/usb/inner" };
+        QTest::newRow("only the root holds it") << "/home/ali/photos" << mounts << "/";
+        QTest::newRow("the deepest mount wins") << "/mnt/usb/inner/a" << mounts << "/mnt/usb/inner";
+        QTest::newRow("a mount point itself") << "/mnt/usb" << mounts << "/mnt/usb";
+        QTest::newRow("a longer name is no folder below") << "/mnt/usb2/photos" << mounts << "/";
+        QTest::newRow("trailing separator") << "/mnt/usb/photos/" << mounts << "/mnt/usb";
+        QTest::newRow("no root holds it") << "/home/ali" << QStringList { "/mnt/usb" } << "";
+        QTest::newRow("no volumes") << "/home/ali" << QStringList() << "";
+        QTest::newRow("no path") << "" << mounts << "";
+    }
+
+    void volumeRootFor()
+    {
+        QFETCH(QString, path);
+        QFETCH(QStringList, roots);
+        QFETCH(QString, volume);
+        QCOMPARE(tessel::volumeRootFor(path, roots), volume);
+    }
+
+    void aLinkedFolderLiesOnItsTargetsVolume()
+    {
+        const QString volume = base() + QStringLiteral("/volume");
+        QVERIFY(QDir().mkpath(volume + QStringLiteral("/photos")));
+        const QString link = base() + QStringLiteral("/link");
+        QVERIFY(QFile::link(volume + QStringLiteral("/photos"), link));
+        QCOMPARE(tessel::volumeRootFor(link, { "/", volume }), volume);
+    }
+
+    void mountedVolumesAreListableFolders()
+    {
+        QStringList roots = mountedVolumeRoots();
+        QVERIFY(!roots.isEmpty());
+        QCOMPARE(roots.removeDuplicates(), 0);
+        for (qsizetype i = 0; i < roots.size(); ++i) {
+            QVERIFY2(QFileInfo(roots[i]).isDir(), qPrintable(roots[i]));
+            if (i > 0)
+                QVERIFY(listsBefore(roots[i - 1], roots[i]));
+        }
+        // The folders the program uses lie on a listed volume.
+        QVERIFY(!tessel::volumeRootFor(QDir::tempPath(), roots).isEmpty());
+        QVERIFY(!tessel::volumeRootFor(QDir::currentPath(), roots).isEmpty());
+    }
+
+    void folderChain_data()
+    {
+        QTest::addColumn<QString>("folder");
+        QTest::addColumn<QStringList>("chain");
+        QTest::newRow("root") << "/" << QStringList { "/" };
+        QTest::newRow("two levels") << "/home/ali" << QStringList { "/", "/home", "/home/ali" };
+        QTest::newRow("trailing separator")
+            << "/home/ali/" << QStringList { "/", "/home", "/home/ali" };
+        QTest::newRow("dots resolved")
+            << "/home/./x/../ali" << QStringList { "/", "/home", "/home/ali" };
+        QTest::newRow("doubled separators")
+            << "//home//ali" << QStringList { "/", "/home", "/home/ali" };
+        QTest::newRow("no folder") << "" << QStringList();
+    }
+
+    void folderChain()
+    {
+        QFETCH(QString, folder);
+        QFETCH(QStringList, chain);
+        QCOMPARE(tessel::folderChain(folder), chain);
+    }
+
+    void pictureFilesOnly()
+    {
+        const QString folder = base() + QStringLiteral("/pictures");
+        QVERIFY(QDir().mkpath(folder));
+        for (const char* name : { "b.JPG", "a.jpg", "C.bmp", "B.jpg", "d.jpeg", "e.png",
+                                  "f.jpg.txt", "g.Bmp", ".hidden.jpg", "jpg" })
+            touch(folder + u'/' + QString::fromLatin1(name));
+        // Named like pictures but no plain files: a folder, a pipe that would block a reader,
+        // and a link to nothing.
+        QVERIFY(QDir().mkpath(folder + QStringLiteral("/folder.jpg")));
+        QCOMPARE(
+            ::mkfifo(QFile::encodeName(folder + QStringLiteral("/pipe.jpg")).constData(), 0600), 0);
+        QVERIFY(
+            QFile::link(folder + QStringLiteral("/nothing"), folder + QStringLiteral("/gone.bmp")));
+
+        const QStringList expected = { "a.jpg", "B.jpg", "b.JPG", "C.bmp", "g.Bmp" };
+        QCOMPARE(listPictureFiles(folder), expected);
+        QCOMPARE(listPictureFiles(folder + u'/'), expected);
+    }
+
+    void subfoldersSorted()
+    {
+        const QString folder = base() + QStringLiteral("/tree");
+        for (const char* name : { "beta", "Alpha", "alpha", ".hidden", "Gamma" })
+            QVERIFY(QDir().mkpath(folder + u'/' + QString::fromLatin1(name)));
+        touch(folder + QStringLiteral("/file.jpg"));
+        QCOMPARE(listSubfolders(folder), (QStringList { "Alpha", "alpha", "beta", "Gamma" }));
+    }
+
+    void unlistableFolders_data()
+    {
+        QTest::addColumn<QString>("folder");
+        QTest::newRow("missing") << base() + QStringLiteral("/missing");
+        QTest::newRow("a file") << base() + QStringLiteral("/file.jpg");
+        QTest::newRow("empty path") << QString();
+    }
+
+    void unlistableFolders()
+    {
+        QFETCH(QString, folder);
+        touch(base() + QStringLiteral("/file.jpg"));
+        QCOMPARE(listingError([&] { listPictureFiles(folder); }), ErrorCode::PathNotFound);
+        QCOMPARE(listingError([&] { listSubfolders(folder); }), ErrorCode::PathNotFound);
+    }
+
+    void joinFolderFile_data()
+    {
+        QTest::addColumn<QString>("folder");
+        QTest::addColumn<QString>("joined");
+        QTest::newRow("folder") << "/home/ali"
+                                << "/home/ali/p.jpg";
+        QTest::newRow("root folder") << "/"
+                                     << "/p.jpg";
+        QTest::newRow("folder with separator") << "/home/ali/"
+                                               << "/home/ali/p.jpg";
+        QTest::newRow("drive root") << "C:/"
+                                    << "C:/p.jpg";
+        QTest::newRow("native drive root") << "D:\\"
+                                           << "D:\\p.jpg";
+    }
+
+    void joinFolderFile()
+    {
+        QFETCH(QString, folder);
+        QFETCH(QString, joined);
+        QCOMPARE(tessel::joinFolderFile(folder, QStringLiteral("p.jpg")), joined);
+    }
+};
+
+QTEST_GUILESS_MAIN(TestPhotoFolders)
+#include "tst_photofolders.moc"
