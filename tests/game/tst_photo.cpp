@@ -56,6 +56,9 @@ private slots:
         // Forged sizes are refused on the header alone.
         QTest::newRow("JPEG header claiming 65000 x 65000")
             << "bomb.jpg" << jpegHeaderOnly(65000, 65000) << 481;
+        // Under Qt's allocation limit at 1/8, so the size alone refuses it.
+        QTest::newRow("whole JPEG claiming 20000 x 20000")
+            << "big.jpg" << jpegClaiming(20000, 20000) << 481;
         QTest::newRow("bitmap header claiming 65000 x 65000")
             << "bomb.bmp" << bitmapHeaderOnly(65000, 65000) << 481;
         QTest::newRow("bitmap header claiming 250 million and one pixels")

@@ -152,7 +152,7 @@ QByteArray bitmapHeaderOnly(int width, int height)
                          qint64((quint64(width) * 24 + 31) / 32 * 4 * quint64(height)));
 }
 
-QByteArray jpegHeaderOnly(int width, int height)
+QByteArray jpegClaiming(int width, int height)
 {
     QByteArray jpeg;
     QBuffer buffer(&jpeg);
@@ -164,6 +164,12 @@ QByteArray jpegHeaderOnly(int width, int height)
     const qsizetype frame = jpeg.indexOf("\xFF\xC0");
     qToBigEndian<quint16>(quint16(height), jpeg.data() + frame + 5);
     qToBigEndian<quint16>(quint16(width), jpeg.data() + frame + 7);
+    return jpeg;
+}
+
+QByteArray jpegHeaderOnly(int width, int height)
+{
+    const QByteArray jpeg = jpegClaiming(width, height);
     // Up to the end of the scan header: no coded data follows.
     const qsizetype scan = jpeg.indexOf("\xFF\xDA");
     const int scanLength = (uchar(jpeg[scan + 2]) << 8) | uchar(jpeg[scan + 3]);

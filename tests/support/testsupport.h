@@ -90,7 +90,11 @@ bool writeBitmap(const QImage& image, const QString& path, int bits, bool topDow
 // The file header and information header alone of a 24-bit bitmap claiming width x height.
 QByteArray bitmapHeaderOnly(int width, int height);
 
-// A JPEG cut off after its headers, whose frame header claims width x height.
+// A whole 16 x 16 JPEG whose frame header claims width x height (the data that follows is
+// too short for it, which the reader fills in).
+QByteArray jpegClaiming(int width, int height);
+
+// The same cut off after its headers.
 QByteArray jpegHeaderOnly(int width, int height);
 
 // The mean absolute difference per channel, in levels of 255, of two images of one size.
