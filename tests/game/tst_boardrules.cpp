@@ -91,12 +91,8 @@ private slots:
         QTest::addColumn<QString>("message");
         const QString head = QStringLiteral(
             "Congratulations! You have completed the photo!\r\n\r\nCompleting Time : ");
-        QTest::newRow("0:12:5 with 87 moves")
-            << 0 << 12 << 5 << 87 << head + "12 minute, 5 second\r\n\r\nClick Counts : 87";
-        QTest::newRow("1:0:0 ends with the comma and blank")
-            << 1 << 0 << 0 << 3 << head + "1 hour, \r\n\r\nClick Counts : 3";
-        QTest::newRow("before the first tick: no time at all")
-            << 0 << 0 << 0 << 1 << head + "\r\n\r\nClick Counts : 1";
+        // The window's test reads 0:12:5, 1:0:0 and a completion before the first tick from the
+        // box itself; here all three parts at once.
         QTest::newRow("never plural, no leading zeros")
             << 23 << 1 << 59 << 1000000
             << head + "23 hour, 1 minute, 59 second\r\n\r\nClick Counts : 1000000";
