@@ -1,4 +1,5 @@
 // The game window's board: dividing the photo into blocks, dealing a new game, and the clock.
+// The moves are in anaformplay.cpp.
 #include "game/anaform.h"
 
 #include "common/messagebox.h"
@@ -8,7 +9,6 @@
 #include "game/boardlayout.h"
 #include "game/deal.h"
 #include "game/gameclock.h"
-#include "startup/platform.h"
 
 #include <QCoreApplication>
 #include <QGroupBox>
@@ -17,7 +17,6 @@
 #include <QPushButton>
 #include <QRadioButton>
 #include <QScopeGuard>
-#include <QSignalBlocker>
 
 namespace tessel {
 
@@ -75,23 +74,6 @@ void AnaForm::connectCell(PictureBox* cell, int index)
                 DağınıkParçalar_Click(index);
         },
         Qt::QueuedConnection);
-}
-
-void AnaForm::loadDefaultBoard()
-{
-    // Until the stored options are restored: the default photo, 3 x 3, in order.
-    const ReportingTrap trap = reportingTrap();
-    const QString path = shared().AppFolder + QStringLiteral("Sample-1.jpg");
-    trap([&] { shared().PhotoPath = path; });
-    trap([&] {
-        if (PathExists(path))
-            setOriginalPhoto(Photo::load(path));
-    });
-    trap([&] {
-        const QSignalBlocker quiet(ParçalaraBölSeçeneği.at(0));
-        ParçalaraBölSeçeneği.at(0)->setChecked(true);
-    });
-    trap([&] { ParçalaraBölSeçeneği_Click(0); });
 }
 
 void AnaForm::setOriginalPhoto(const Photo& photo)
@@ -243,15 +225,6 @@ void AnaForm::YeniOyunDüğmesi_Click()
     });
     trap([&] { SüreHesapla->setInterval(ClockTimer::runningInterval); });
     trap([] { QCoreApplication::processEvents(); });
-}
-
-void AnaForm::DağınıkParçalar_Click(int Index)
-{
-    Q_UNUSED(Index);
-    const ReportingTrap trap = reportingTrap();
-    // While no game runs a click starts one instead of moving a piece.
-    if (!SüreHesapla->running())
-        trap([&] { YeniOyunDüğmesi_Click(); });
 }
 
 void AnaForm::SüreHesapla_Timer()
