@@ -22,6 +22,7 @@ enum class ErrorCode : int {
     PathFileAccessError = 75,
     PathNotFound = 76,
     ResourceNotFound = 326,
+    InvalidPropertyValue = 380,
     InvalidPicture = 481,
 };
 

@@ -10,11 +10,9 @@
 
 #include <QCheckBox>
 #include <QGroupBox>
-#include <QGuiApplication>
 #include <QListWidget>
 #include <QPushButton>
 #include <QRadioButton>
-#include <QScreen>
 #include <QShortcut>
 
 namespace tessel {
@@ -92,7 +90,12 @@ AnaForm::AnaForm(SettingsStore& settings, QWidget* parent)
     connectOptions();
 }
 
-AnaForm::~AnaForm() = default;
+AnaForm::~AnaForm()
+{
+    // The sound playing lets go of SoundData before the bytes go with the window.
+    if (!SoundData.isEmpty())
+        ignoreErrors([this] { soundOutput().stop(); });
+}
 
 void AnaForm::createControls()
 {
@@ -215,9 +218,8 @@ void AnaForm::applyAppearance()
 void AnaForm::Form_Load()
 {
     applyAppearance();
-    loadDefaultBoard();
-    placeCentredOnPrimaryScreen();
-    show();
+    restoreAtStartUp();
+    reportingTrap()([this] { show(); });
 }
 
 void AnaForm::closeByProgram()
@@ -225,15 +227,6 @@ void AnaForm::closeByProgram()
     m_closeReason = FormCode;
     close();
     m_closeReason = FormControlMenu;
-}
-
-void AnaForm::placeCentredOnPrimaryScreen()
-{
-    QScreen* screen = QGuiApplication::primaryScreen();
-    if (!screen)
-        return;
-    const QRect area = screen->geometry();
-    move(area.x() + (area.width() - width()) / 2, area.y() + (area.height() - height()) / 2);
 }
 
 } // namespace tessel

@@ -4,8 +4,10 @@
 #include "common/controls.h"
 #include "game/clocktimer.h"
 #include "game/closesettings.h"
+#include "game/gamesound.h"
 #include "game/keyvaluepairs.h"
 #include "game/photo.h"
+#include "game/savedgame.h"
 #include "game/settingsstore.h"
 
 #include <QPixmap>
@@ -37,6 +39,9 @@ public:
 
     // Appearance, restore, then show.
     void Form_Load();
+    // The restore of the load (anaformrestore.cpp): options, photo, block count, board, an
+    // unfinished game and the window's place, in that order, each failing step reported.
+    void restoreAtStartUp();
 
     // The appearance steps of the load: texts, colours, title.
     void applyAppearance();
@@ -54,8 +59,11 @@ public:
     void cutPiecesForRatio(qreal ratio);
     // Deals a new game and starts the clock; without a photo it only asks for one.
     void YeniOyunDüğmesi_Click();
-    // A click on cell Index.
+    // A click on cell Index (anaformplay.cpp): a new game while the clock is stopped, else a
+    // move of the block beside the empty cell, or a refusal.
     void DağınıkParçalar_Click(int Index);
+    // Plays "DUR", "TAMAM" or "TEBRIK" unless there is no output device or "Sound off" is set.
+    void PlayGameSound(const QString& name);
     // One second of the game clock.
     void SüreHesapla_Timer();
 
@@ -76,9 +84,9 @@ public:
     // What the close writes, gathered from the controls and members.
     CloseSnapshot closeSnapshot() const;
 
-    // The photo the game starts with until the stored options are restored: Sample-1.jpg in the
-    // program's folder (which ends in a separator).
-    static QString defaultPhotoPath(const QString& appFolder);
+    // The photo the start-up restores: the last photo stored in `settings`, by default
+    // Sample-1.jpg in the program's folder. Uses the shared AppFolder and SettingsAppName.
+    static QString storedPhotoPath(SettingsStore& settings);
 
     // Puts a new picture into the photo holder: the one way the photo changes, so that what
     // follows a change of photo happens every time (the sample is drawn again).
@@ -132,11 +140,13 @@ protected:
 
 private:
     void createControls();
-    void placeCentredOnPrimaryScreen();
 
     void connectBoard();
     void connectOptions();
-    void loadDefaultBoard();
+    void completePhoto();
+    void rebuildSavedGame(const SavedArrangement& saved, const ReportingTrap& trap);
+    void placeWindow(const ReportingTrap& trap);
+    SoundOutput& soundOutput();
     void UnloadScatteredPieces();
     void UnloadOrderedPieces();
     PictureBox* copyOfFirstCell(int index);
@@ -148,6 +158,9 @@ private:
     bool m_watchingScreen = false;
 
     SettingsStore& m_settings;
+    // Made on the first sound, so that start-up never touches the audio layer. Declared after
+    // SoundData: it goes first, and the sound playing stops before its bytes are released.
+    std::unique_ptr<SoundOutput> m_sound;
     int m_closeReason = FormControlMenu; // of the close under way
     bool m_unloaded = false; // the close went through: nothing more is written
 };

@@ -1,4 +1,5 @@
 // The game window's board: dividing the photo into blocks, dealing a new game, and the clock.
+// The moves are in anaformplay.cpp.
 #include "game/anaform.h"
 
 #include "common/messagebox.h"
@@ -8,8 +9,6 @@
 #include "game/boardlayout.h"
 #include "game/deal.h"
 #include "game/gameclock.h"
-#include "game/photoprefetch.h"
-#include "startup/platform.h"
 
 #include <QCoreApplication>
 #include <QGroupBox>
@@ -78,28 +77,6 @@ void AnaForm::connectCell(PictureBox* cell, int index)
                 DağınıkParçalar_Click(index);
         },
         Qt::QueuedConnection);
-}
-
-void AnaForm::loadDefaultBoard()
-{
-    // Until the stored options are restored: the default photo, 3 x 3, in order.
-    const ReportingTrap trap = reportingTrap();
-    const QString path = defaultPhotoPath(shared().AppFolder);
-    trap([&] { shared().PhotoPath = path; });
-    trap([&] {
-        if (PathExists(path))
-            setOriginalPhoto(photoprefetch::take(path));
-    });
-    trap([&] {
-        const QSignalBlocker quiet(ParçalaraBölSeçeneği.at(0));
-        ParçalaraBölSeçeneği.at(0)->setChecked(true);
-    });
-    trap([&] { ParçalaraBölSeçeneği_Click(0); });
-}
-
-QString AnaForm::defaultPhotoPath(const QString& appFolder)
-{
-    return appFolder + QStringLiteral("Sample-1.jpg");
 }
 
 void AnaForm::setOriginalPhoto(const Photo& photo)
@@ -291,15 +268,6 @@ void AnaForm::YeniOyunDüğmesi_Click()
     });
     trap([&] { SüreHesapla->setInterval(ClockTimer::runningInterval); });
     trap([] { QCoreApplication::processEvents(); });
-}
-
-void AnaForm::DağınıkParçalar_Click(int Index)
-{
-    Q_UNUSED(Index);
-    const ReportingTrap trap = reportingTrap();
-    // While no game runs a click starts one instead of moving a piece.
-    if (!SüreHesapla->running())
-        trap([&] { YeniOyunDüğmesi_Click(); });
 }
 
 void AnaForm::SüreHesapla_Timer()

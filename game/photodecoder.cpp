@@ -34,10 +34,9 @@ PhotoDecoder::PhotoDecoder(Delivery deliver, Loader load, QObject* parent)
     : QObject(parent)
     , m_shared(std::make_shared<Shared>())
     , m_deliver(std::move(deliver))
-    , m_load(load ? std::move(load)
-                  : Loader([](const QString& path, QSize detail) {
-                        return Photo::load(path, detail);
-                    }))
+    , m_load(load ? std::move(load) : Loader([](const QString& path, QSize detail) {
+        return Photo::load(path, detail);
+    }))
 {
     m_shared->receiver = this;
 }

@@ -23,11 +23,16 @@ namespace {
 
 // Long enough for another copy's whole write, short enough that a close never hangs.
 constexpr int lockWaitMs = 5000;
+// Far longer than any holder keeps the lock (a whole close takes a few milliseconds).
+constexpr int staleLockMs = 2000;
 
 // QLockFile's own wait sleeps 100 ms and more between tries, so a copy that writes often
 // would starve the other; short random naps share the lock fairly.
 bool lockWithin(QLockFile& lock, int milliseconds)
 {
+    // A copy killed while it was creating the lock leaves a lock file without its owner's
+    // process id, which QLockFile only breaks by age: well within our wait, not 30 s later.
+    lock.setStaleLockTime(staleLockMs);
     const QDeadlineTimer deadline(milliseconds);
     while (!lock.tryLock(0)) {
         if (lock.error() != QLockFile::LockFailedError || deadline.hasExpired())

@@ -42,12 +42,6 @@ void CheckPlatformVersion(const std::function<VersionQuery()>& query)
 
 int runEntryRoutine(QApplication& app)
 {
-    // The photo the window opens with decodes on a second core while the window is built.
-    ignoreErrors([] {
-        photoprefetch::start(AnaForm::defaultPhotoPath(
-                                 withTrailingSeparator(QCoreApplication::applicationDirPath())),
-                             Photo::screenDetail());
-    });
     QApplication::setApplicationName(productName);
     QApplication::setWindowIcon(applicationIcon());
     const ReportingTrap trap = reportingTrap();
@@ -56,6 +50,12 @@ int runEntryRoutine(QApplication& app)
     trap(
         [] { shared().AppFolder = withTrailingSeparator(QCoreApplication::applicationDirPath()); });
     trap([] { shared().SettingsAppName = QStringLiteral("Velkor\\") + productName; });
+    // The photo the window opens with decodes on a second core while the window is built.
+    ignoreErrors([] {
+        const QString photo = AnaForm::storedPhotoPath(userSettings());
+        if (PathExists(photo))
+            photoprefetch::start(photo, Photo::screenDetail());
+    });
     QPointer<AnaForm> form;
     trap([&] {
         form = new AnaForm;

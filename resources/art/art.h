@@ -15,4 +15,10 @@ struct Product
 // blocks of a 3 x 3 to 5 x 5 board can be told apart.
 bool writeSamplePhoto(const QString& path);
 
+// The game's sounds, short PCM waves: a refused click ("DUR"), a move ("TAMAM") and the
+// completed photo ("TEBRIK").
+bool writeRefusedSound(const QString& path);
+bool writeMoveSound(const QString& path);
+bool writeCompletedSound(const QString& path);
+
 } // namespace tessel::art

@@ -10,6 +10,9 @@ namespace {
 
 const tessel::art::Product products[] = {
     { "sample", tessel::art::writeSamplePhoto },
+    { "DUR", tessel::art::writeRefusedSound },
+    { "TAMAM", tessel::art::writeMoveSound },
+    { "TEBRIK", tessel::art::writeCompletedSound },
 };
 
 } // namespace

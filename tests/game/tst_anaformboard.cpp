@@ -20,20 +20,6 @@ using namespace tessel::test;
 
 namespace {
 
-// A photo whose every part differs: colour runs one way across, another way down, with a
-// checker of bright squares, so a block in the wrong place or scaled wrongly shows at once.
-QImage testPhoto(QSize size = QSize(300, 240))
-{
-    QImage image(size, QImage::Format_RGB32);
-    for (int y = 0; y < size.height(); ++y)
-        for (int x = 0; x < size.width(); ++x) {
-            const bool square = (x / 20 + y / 20) % 2 == 0;
-            image.setPixelColor(
-                x, y, QColor(x * 255 / size.width(), y * 255 / size.height(), square ? 230 : 40));
-        }
-    return image;
-}
-
 // Mean absolute difference per channel of two images of one size.
 double meanDifference(const QImage& a, const QImage& b)
 {
@@ -404,7 +390,8 @@ private slots:
         QTemporaryDir folder;
         QVERIFY(testPhoto(QSize(120, 90)).save(folder.filePath(QStringLiteral("Sample-1.jpg"))));
         shared().AppFolder = folder.path() + u'/';
-        AnaForm form;
+        SettingsStore store(folder.filePath(QStringLiteral("Tessel.ini")));
+        AnaForm form(store);
         form.Form_Load();
         QCOMPARE(form.OrjinalFotoğrafKutusu.size(), QSize(120, 90));
         QVERIFY(form.ParçalaraBölSeçeneği[0]->isChecked());
@@ -421,7 +408,8 @@ private slots:
         QTemporaryDir folder;
         shared().AppFolder = folder.path() + u'/';
         FakeMessageBoxes boxes;
-        AnaForm form;
+        SettingsStore store(folder.filePath(QStringLiteral("Tessel.ini")));
+        AnaForm form(store);
         form.Form_Load();
         QVERIFY(boxes.shown().isEmpty()); // a missing default photo is no error
         QVERIFY(form.OrjinalFotoğrafKutusu.isNull());

@@ -69,9 +69,12 @@ private:
     void storeFiveByFiveGame()
     {
         SettingsBatch batch = m_store->beginBatch();
+        // The empty cell slid from the last cell along the bottom row and up the first column.
+        const QStringList values
+            = { "0B", "1",  "2",  "3",  "4",  "0",  "6",  "7",  "8",  "9",  "5",  "11", "12",
+                "13", "14", "10", "16", "17", "18", "19", "15", "20", "21", "22", "23" };
         for (int i = 0; i < 25; ++i)
-            batch.SaveSetting(app, k::Oyun, k::FotoPrefix + QString::number(i),
-                              i == 0 ? "0B" : QString::number(i));
+            batch.SaveSetting(app, k::Oyun, k::FotoPrefix + QString::number(i), values[i]);
         batch.SaveSetting(app, k::OyunBilgiler, k::HamleBilgisi, "500");
         batch.commit();
     }
@@ -153,12 +156,13 @@ private slots:
     void noGameRunningLeavesTheStoredGame()
     {
         FakeMessageBoxes boxes;
+        QPointer<AnaForm> form = openForm();
+        // Stored meanwhile, by another copy of the game.
         storeFiveByFiveGame();
         const QByteArray before = [&] {
             QFile f(m_store->filePath());
             return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
         }();
-        QPointer<AnaForm> form = openForm();
         form->OyunuKaydetOnayı->setChecked(true);
         form->closeByProgram();
         QCOMPARE(m_store->GetAllSettings(app, k::Oyun).size(), size_t(25));
@@ -173,8 +177,8 @@ private slots:
     void runningGameReplacesTheStoredOne()
     {
         FakeMessageBoxes boxes;
-        storeFiveByFiveGame();
         QPointer<AnaForm> form = openForm();
+        storeFiveByFiveGame(); // by another copy of the game, after this one started
         startThreeByThreeGame(*form);
         form->OyunuKaydetOnayı->setChecked(true);
         form->closeByProgram();

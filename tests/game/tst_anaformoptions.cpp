@@ -148,9 +148,10 @@ private slots:
     void clearingSaveOnExitDeletesTheStoredGameAtOnce()
     {
         FakeMessageBoxes boxes;
-        storeAGame();
         QPointer<AnaForm> form = new AnaForm(*m_store);
         form->Form_Load();
+        // Stored after the start, so no game is rebuilt and the clock stays stopped.
+        storeAGame();
         form->SavedGame = m_store->GetAllSettings(app, k::Oyun);
         QCOMPARE(form->SavedGame.size(), size_t(9));
 

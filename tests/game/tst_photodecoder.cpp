@@ -64,16 +64,14 @@ private slots:
         QTest::addColumn<QStringList>("requests");
         QTest::addColumn<QStringList>("read"); // the files actually decoded
         QTest::addColumn<QString>("delivered");
-        QTest::newRow("one file") << QStringList { "a.jpg" } << QStringList { "a.jpg" }
-                                  << "a.jpg";
+        QTest::newRow("one file") << QStringList { "a.jpg" } << QStringList { "a.jpg" } << "a.jpg";
         // a.jpg is under way when the others come: b.jpg's turn is passed over, a.jpg's
         // result dropped.
         QTest::newRow("clicking on through three files")
-            << QStringList { "a.jpg", "bb.jpg", "ccc.jpg" }
-            << QStringList { "a.jpg", "ccc.jpg" } << "ccc.jpg";
-        QTest::newRow("back to the file under way")
-            << QStringList { "a.jpg", "bb.jpg", "a.jpg" } << QStringList { "a.jpg", "a.jpg" }
-            << "a.jpg";
+            << QStringList { "a.jpg", "bb.jpg", "ccc.jpg" } << QStringList { "a.jpg", "ccc.jpg" }
+            << "ccc.jpg";
+        QTest::newRow("back to the file under way") << QStringList { "a.jpg", "bb.jpg", "a.jpg" }
+                                                    << QStringList { "a.jpg", "a.jpg" } << "a.jpg";
     }
 
     void theLatestRequestWins()

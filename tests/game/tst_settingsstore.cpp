@@ -484,6 +484,20 @@ private slots:
         }
         QVERIFY(generationsSeen.size() > 1); // the writers did get to write
     }
+
+    void lockLeftWithoutItsOwnerIsBrokenWithinTheWait()
+    {
+        // What a copy killed between creating the lock file and writing its process id leaves.
+        const QString file = path("orphan.ini");
+        QFile orphan(file + QStringLiteral(".lock"));
+        QVERIFY(orphan.open(QIODevice::WriteOnly));
+        orphan.close();
+        SettingsStore(file).SaveSetting(app, QStringLiteral("Ayarlar"), QStringLiteral("Son Bolme"),
+                                        QStringLiteral("2"));
+        QCOMPARE(SettingsStore(file).GetSetting(app, QStringLiteral("Ayarlar"),
+                                                QStringLiteral("Son Bolme")),
+                 QStringLiteral("2"));
+    }
 };
 
 int main(int argc, char* argv[])

@@ -4,13 +4,33 @@
 
 #include "common/messagebox.h"
 #include "common/urlopener.h"
+#include "game/gamesound.h"
 
 #include <QImage>
 #include <QList>
 #include <QQueue>
 #include <QStringList>
 
+namespace tessel {
+class AnaForm;
+}
+
 namespace tessel::test {
+
+// A photo whose every part differs: colour runs one way across, another way down, with a
+// checker of bright squares, so a block in the wrong place or scaled wrongly shows at once.
+QImage testPhoto(QSize size = QSize(300, 240));
+
+// Boards as text: rows separated by "/", cells by blanks, the empty cell "." (for example
+// "0 1 2/3 . 5/6 7 4").
+//
+// Puts the board on the window as a dealt game: divided for its size (the photo it holds), the
+// cells showing the blocks they name, the empty cell carrying n - 1, the clock running, the time
+// and the count at zero.
+void arrangeBoard(AnaForm& form, const QString& board);
+// The board the window shows, in the same notation. A cell whose picture is not the block its
+// tag names, or an empty cell whose tag is not n - 1, reads "?".
+QString boardText(const AnaForm& form);
 
 // While alive, every message box is recorded and answered from the queue (Ok/Yes when empty).
 class FakeMessageBoxes
@@ -61,6 +81,33 @@ public:
 
 private:
     QStringList m_opened;
+};
+
+// While alive, every game window plays its sounds here: the sounds asked for are recorded, with
+// the output's calls in order, and the number of output devices is what the test says.
+class FakeSoundOutput : public SoundOutput
+{
+public:
+    explicit FakeSoundOutput(int devices = 1);
+    ~FakeSoundOutput() override;
+    FakeSoundOutput(const FakeSoundOutput&) = delete;
+    FakeSoundOutput& operator=(const FakeSoundOutput&) = delete;
+
+    int devices;
+    int deviceQueries = 0;
+    QStringList played; // the names, in order
+    QStringList calls; // "stop" and "play NAME", in order
+    // The bytes of the sound playing: null after a stop.
+    const QByteArray* playing = nullptr;
+    // Whether those bytes were still the ones handed over when they were let go or replaced.
+    bool bytesKeptWhilePlaying = true;
+
+    int deviceCount() override;
+    void stop() override;
+    void play(const QString& name, const QByteArray& wave) override;
+
+private:
+    QByteArray m_handedOver;
 };
 
 // Runs the call and tells whether it ended the program.

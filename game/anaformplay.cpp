@@ -1,0 +1,113 @@
+// The game window's play: a click on a cell slides its block into the empty cell or is refused,
+// a completed photo is announced, and the sounds of both.
+#include "game/anaform.h"
+
+#include "common/colors.h"
+#include "common/messagebox.h"
+#include "game/boardrules.h"
+
+#include <QCheckBox>
+
+#include <limits>
+
+namespace tessel {
+
+namespace {
+
+// Where a block has just left.
+const QColor emptiedCellColour = colorFromBgr(0xC0FFFF);
+
+} // namespace
+
+void AnaForm::DağınıkParçalar_Click(int Index)
+{
+    const ReportingTrap trap = reportingTrap();
+    // While no game runs a click starts one instead of moving a piece.
+    if (!SüreHesapla->running()) {
+        trap([&] { YeniOyunDüğmesi_Click(); });
+        return;
+    }
+
+    const int blank = BlankIndex;
+    if (!isMoveAllowed(Index, blank, GridSize)) {
+        trap([&] { PlayGameSound(QStringLiteral("DUR")); });
+        return;
+    }
+
+    trap([&] { DağınıkParçalar.at(blank)->setPicture(DağınıkParçalar.at(Index)->picture()); });
+    trap([&] { DağınıkParçalar.at(Index)->setPicture(QPixmap()); });
+    trap([&] { DağınıkParçalar.at(blank)->update(); });
+    trap([&] { DağınıkParçalar.at(Index)->setBackColor(emptiedCellColour); });
+    trap([&] {
+        PictureBox* moved = DağınıkParçalar.at(Index);
+        PictureBox* emptied = DağınıkParçalar.at(blank);
+        const QString tag = emptied->tag();
+        emptied->setTag(moved->tag());
+        moved->setTag(tag);
+    });
+    trap([&] { BlankIndex = static_cast<int16_t>(Index); });
+    trap([&] {
+        if (ClickCount == std::numeric_limits<int32_t>::max())
+            throw TesselError(ErrorCode::Overflow, QStringLiteral("Overflow"));
+        ++ClickCount;
+        Etiket.at(3)->setCaption(QString::number(ClickCount));
+    });
+    trap([&] { PlayGameSound(QStringLiteral("TAMAM")); });
+
+    bool complete = false;
+    trap([&] {
+        std::vector<QString> tags;
+        tags.reserve(DağınıkParçalar.size());
+        for (const PictureBox* cell : DağınıkParçalar)
+            tags.push_back(cell->tag());
+        complete = isPhotoComplete(tags);
+    });
+    if (complete)
+        completePhoto();
+}
+
+void AnaForm::completePhoto()
+{
+    const ReportingTrap trap = reportingTrap();
+    QString message;
+    trap([&] { message = completionMessage({ Hours, Minutes, Seconds }, ClickCount); });
+    // Stopped first: the message tells the time of the completion.
+    trap([&] { SüreHesapla->setInterval(0); });
+    trap([&] {
+        const size_t last = DağınıkParçalar.size() - 1;
+        DağınıkParçalar.at(last)->setPicture(SıralıParçalar.at(last));
+    });
+    trap([&] { PlayGameSound(QStringLiteral("TEBRIK")); });
+    trap([&] { showInformation(message); });
+    trap([&] {
+        Seconds = Minutes = Hours = 0;
+        Etiket.at(1)->setCaption(QString::fromUtf16(clockResetText));
+    });
+    trap([&] {
+        ClickCount = 0;
+        Etiket.at(3)->setCaption(QStringLiteral("0"));
+    });
+    removeStoredGame(m_settings, SavedGame);
+}
+
+void AnaForm::PlayGameSound(const QString& name)
+{
+    SoundOutput& output = soundOutput();
+    if (output.deviceCount() <= 0 || SesleriKapatOnayı->checkState() != Qt::Unchecked)
+        return;
+    // The sound playing lets go of the bytes before they are replaced.
+    output.stop();
+    SoundData = gameSoundBytes(name);
+    output.play(name, SoundData);
+}
+
+SoundOutput& AnaForm::soundOutput()
+{
+    if (SoundOutput* output = soundOutputOverride())
+        return *output;
+    if (!m_sound)
+        m_sound = makeSystemSoundOutput();
+    return *m_sound;
+}
+
+} // namespace tessel

@@ -1,0 +1,158 @@
+// The game window's start-up restore: the options, the last photo and block count, an unfinished
+// game, and the window's place on the screen, each step reported when it fails.
+#include "game/anaform.h"
+
+#include "common/messagebox.h"
+#include "common/numbers.h"
+#include "common/shared.h"
+#include "game/boardlayout.h"
+#include "game/gameclock.h"
+#include "game/photoprefetch.h"
+#include "game/settingskeys.h"
+#include "game/windowplacement.h"
+#include "startup/platform.h"
+
+#include <QCheckBox>
+#include <QGuiApplication>
+#include <QRadioButton>
+#include <QScreen>
+#include <QSignalBlocker>
+
+namespace tessel {
+
+namespace k = settingskeys;
+
+namespace {
+
+// A stored check box value: 0 clear, 1 checked. The box keeps its state for any other.
+void setCheckBoxValue(QCheckBox* box, int16_t value)
+{
+    if (value != 0 && value != 1)
+        throw TesselError(ErrorCode::InvalidPropertyValue,
+                          QStringLiteral("Invalid property value"));
+    box->setChecked(value == 1);
+}
+
+} // namespace
+
+QString AnaForm::storedPhotoPath(SettingsStore& settings)
+{
+    return settings.GetSetting(shared().SettingsAppName, k::Ayarlar, k::SonFotograf,
+                               shared().AppFolder + QStringLiteral("Sample-1.jpg"));
+}
+
+void AnaForm::restoreAtStartUp()
+{
+    const ReportingTrap trap = reportingTrap();
+    const QString& app = shared().SettingsAppName;
+    auto setting = [&](const QString& key, const QString& defaultValue) {
+        return m_settings.GetSetting(app, k::Ayarlar, key, defaultValue);
+    };
+
+    trap(
+        [&] { setCheckBoxValue(FotoğrafınÖrneğiniGöster, toInt16(setting(k::OrnekGoster, "1"))); });
+    trap([&] { setCheckBoxValue(SesleriKapatOnayı, toInt16(setting(k::SesleriKapat, "0"))); });
+    trap([&] { setCheckBoxValue(OyunuKaydetOnayı, toInt16(setting(k::OyunuKaydet, "0"))); });
+
+    trap([&] { shared().PhotoPath = storedPhotoPath(m_settings); });
+    // A photo that is gone is no error: the board is cut from the empty photo. The entry
+    // routine has had it decoding since before the window was built.
+    trap([&] {
+        if (PathExists(shared().PhotoPath))
+            setOriginalPhoto(photoprefetch::take(shared().PhotoPath));
+    });
+
+    trap([&] {
+        SavedGame = m_settings.GetAllSettings(app, k::Oyun);
+        RestoringGame = !SavedGame.empty();
+    });
+
+    // A block count that is unreadable or names no option is reported and the board is 3 x 3.
+    int16_t index = 0;
+    trap([&] { index = readDivisionIndex(setting(k::SonBolme, "0")); });
+    shared().DivisionIndex = index;
+
+    // The stored game is checked as a whole before anything is built from it. One that cannot
+    // be played goes from the store unannounced, and the window starts as if there were none.
+    std::optional<SavedArrangement> saved;
+    if (RestoringGame) {
+        saved = readSavedArrangement(SavedGame, gridSizeFor(index));
+        if (!saved) {
+            removeStoredGame(m_settings, SavedGame);
+            SavedGame.clear();
+            RestoringGame = false;
+        }
+    }
+
+    // Selected quietly: the divide runs once, below.
+    trap([&] {
+        QRadioButton* option = ParçalaraBölSeçeneği.at(index);
+        const QSignalBlocker quiet(option);
+        option->setChecked(true);
+    });
+    trap([&] { ParçalaraBölSeçeneği_Click(index); });
+    if (RestoringGame && saved)
+        rebuildSavedGame(*saved, trap);
+    RestoringGame = false;
+
+    placeWindow(trap);
+}
+
+void AnaForm::rebuildSavedGame(const SavedArrangement& saved, const ReportingTrap& trap)
+{
+    const int n = static_cast<int>(saved.pieces.size());
+    for (int c = 0; c < n; ++c) {
+        PieceIndex = static_cast<uint8_t>(c);
+        const int piece = saved.pieces[c];
+        if (c == saved.blankIndex) {
+            trap([&] { BlankIndex = static_cast<int16_t>(c); });
+            trap([&] { DağınıkParçalar.at(c)->setPicture(QPixmap()); });
+        } else {
+            trap([&] { DağınıkParçalar.at(c)->setPicture(SıralıParçalar.at(piece)); });
+        }
+        trap([&] { DağınıkParçalar.at(c)->setTag(QString::number(piece)); });
+    }
+    trap([&] { SüreHesapla->setInterval(ClockTimer::runningInterval); });
+
+    const QString& app = shared().SettingsAppName;
+    auto info = [&](const QString& key) {
+        return m_settings.GetSetting(app, k::OyunBilgiler, key, QStringLiteral("0"));
+    };
+    trap([&] { Seconds = readTimeField(info(k::SaniyeBilgisi), 59); });
+    trap([&] { Minutes = readTimeField(info(k::DakikaBilgisi), 59); });
+    trap([&] { Hours = readTimeField(info(k::SaatBilgisi), 23); });
+    trap([&] { ClickCount = readMoveCount(info(k::HamleBilgisi)); });
+    trap([&] { Etiket.at(1)->setCaption(clockText({ Hours, Minutes, Seconds })); });
+    trap([&] { Etiket.at(3)->setCaption(QString::number(ClickCount)); });
+}
+
+void AnaForm::placeWindow(const ReportingTrap& trap)
+{
+    QRect primary;
+    QList<QRect> screens;
+    trap([&] {
+        if (QScreen* screen = QGuiApplication::primaryScreen())
+            primary = screen->geometry();
+        for (QScreen* screen : QGuiApplication::screens())
+            screens.append(screen->geometry());
+    });
+    // The outer size; before the window is first shown, the frame is not known yet.
+    const QSize outer = frameGeometry().size();
+    const QPointF centred = centredWindowTwips(primary, outer);
+    QPointF edges = centred;
+    auto stored = [&](const QString& key, float defaultValue) {
+        return toSingle(m_settings.GetSetting(shared().SettingsAppName, k::Ayarlar, key,
+                                              singleToText(defaultValue, QLocale::c())));
+    };
+    trap([&] { edges.setX(stored(k::SolBosluk, static_cast<float>(centred.x()))); });
+    trap([&] { edges.setY(stored(k::UstBosluk, static_cast<float>(centred.y()))); });
+    trap([&] {
+        QPoint position = windowPixels(edges);
+        // Used as stored, also partly off the screens; a window nobody could see is centred.
+        if (liesOutsideEveryScreen(QRect(position, outer), screens))
+            position = windowPixels(centred);
+        move(position);
+    });
+}
+
+} // namespace tessel
