@@ -70,10 +70,13 @@ Photo Photo::load(const QString& path, QSize detail)
         invalidPicture();
 
     // Qt's allocation limit stays at its default: a reader that cannot scale while reading
-    // refuses what would not fit it. A JPEG is named to the reader by its first bytes, since
-    // telling the kind from the content loads every image plug-in Qt has (a start-up cost).
+    // refuses what would not fit it. A JPEG is named to the reader by its first bytes and the
+    // reader told not to guess, since guessing asks, and so loads, every image plug-in Qt has
+    // (a start-up cost).
     const bool jpeg = file.peek(3) == QByteArray("\xFF\xD8\xFF", 3);
     QImageReader reader(&file, jpeg ? QByteArray("jpeg") : QByteArray());
+    if (jpeg)
+        reader.setAutoDetectImageFormat(false);
     // Camera photos stand upright as the camera recorded them.
     reader.setAutoTransform(true);
     const QSize stored = reader.size();
