@@ -336,7 +336,7 @@ void startUp(Table& table)
 {
     const QString dir = QCoreApplication::applicationDirPath();
     const std::vector<Runs> starts = measureStartup(
-        { dir + "/Tessel", dir + "/tessel_bare_window", dir + "/tessel_bare_window|--label" }, 7);
+        { dir + "/Tessel", dir + "/tessel_bare_window", dir + "/tessel_bare_window|--label" }, 15);
     table.section(QStringLiteral("(h) start to window mapped under Xvfb, no window manager, in "
                                  "turns (memory: resident 0.5 s after)"));
     table.add(QStringLiteral("build/Tessel"), starts[0]);

@@ -29,6 +29,13 @@ const QCursor& handCursor()
     return cursor;
 }
 
+void setTextColor(QWidget* control, const QColor& color)
+{
+    QPalette pal = control->palette();
+    pal.setColor(QPalette::WindowText, color);
+    control->setPalette(pal);
+}
+
 QFont designFont(bool bold)
 {
     static const bool substituted = [] {

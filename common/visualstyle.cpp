@@ -48,8 +48,8 @@ void VisualStyle::drawPrimitive(PrimitiveElement element, const QStyleOption* op
     int topMargin = groupBoxTopMargin;
     const auto* box = qobject_cast<const QGroupBox*>(widget);
     if (!box || box->isCheckable() || !box->title().isEmpty())
-        topMargin += std::max(pixelMetric(PM_ExclusiveIndicatorHeight),
-                              option->fontMetrics.height());
+        topMargin
+            += std::max(pixelMetric(PM_ExclusiveIndicatorHeight), option->fontMetrics.height());
     qDrawBorderPixmap(painter, option->rect.adjusted(0, topMargin, 0, 0), QMargins(6, 6, 6, 6),
                       m_groupBoxFrame);
 }

@@ -1,5 +1,6 @@
 #include "photo/fotografsecformu.h"
 
+#include "common/controls.h"
 #include "common/localize.h"
 #include "common/messagebox.h"
 #include "common/numbers.h"
@@ -16,17 +17,6 @@
 #include <QSignalBlocker>
 
 namespace tessel {
-
-namespace {
-
-template<class Control>
-Control* named(Control* control, const QString& name)
-{
-    control->setObjectName(name);
-    return control;
-}
-
-} // namespace
 
 FotoğrafSeçFormu::FotoğrafSeçFormu(AnaForm& owner, const VolumeLister& volumes)
     : QDialog(&owner)
