@@ -1,6 +1,8 @@
 #include "support/testsupport.h"
 
 #include "game/anaform.h"
+#include "game/settingskeys.h"
+#include "game/settingsstore.h"
 
 #include <QBuffer>
 #include <QFile>
@@ -300,6 +302,17 @@ double meanAbsoluteDifference(const QImage& a, const QImage& b)
                 + std::abs(qBlue(p[col]) - qBlue(q[col]));
     }
     return double(total) / (3.0 * x.width() * x.height());
+}
+
+void storeGame(SettingsStore& store, const QStringList& cells, const QString& moves)
+{
+    namespace k = settingskeys;
+    const QString app = QStringLiteral("Velkor\\Tessel");
+    SettingsBatch batch = store.beginBatch();
+    for (int i = 0; i < cells.size(); ++i)
+        batch.SaveSetting(app, k::Oyun, k::FotoPrefix + QString::number(i), cells[i]);
+    batch.SaveSetting(app, k::OyunBilgiler, k::HamleBilgisi, moves);
+    batch.commit();
 }
 
 } // namespace tessel::test

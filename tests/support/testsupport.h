@@ -13,7 +13,8 @@
 
 namespace tessel {
 class AnaForm;
-}
+class SettingsStore;
+} // namespace tessel
 
 namespace tessel::test {
 
@@ -121,6 +122,10 @@ bool endsProgram(Call&& call)
     }
     return false;
 }
+
+// Stores an unfinished game as the close writes it: `cells` are the values of "Oyun" in cell
+// order ("kB" for the empty cell), `moves` the move count of "Oyun\Bilgiler".
+void storeGame(SettingsStore& store, const QStringList& cells, const QString& moves);
 
 // Picture files for the photo loader's tests.
 
