@@ -1,16 +1,21 @@
 # Two commands: `make run` and `make test`. Both install what a fresh Debian 12 machine lacks.
-.PHONY: run test test-debug build deps bench format format-check clean
+.PHONY: run test test-debug build deps bench-deps bench format format-check clean
 
 # Sound: Debian's Qt 6.4 Multimedia plays audio through PulseAudio's client library, built into
 # libqt6multimedia6 (no backend plugin is loaded for it); a desktop's sound server (PipeWire or
 # PulseAudio) gives it the output devices. A machine without one has no device and stays silent.
 PACKAGES := cmake ninja-build g++ make pkg-config qt6-base-dev qt6-base-dev-tools \
             qt6-multimedia-dev libqt6multimedia6 libpulse0 libgl-dev fonts-liberation
+# Only `make bench` needs these: djpeg (the floor of a JPEG decode), GNU time (a program's own
+# peak memory), Xvfb with xauth for xvfb-run, and the X client library's headers (the
+# start-up timing watches the server for the window).
+BENCH_PACKAGES := libjpeg-turbo-progs time xvfb xauth libxcb1-dev
 WERROR ?= OFF
 SUDO := $(shell [ "$$(id -u)" = 0 ] || echo sudo)
 
-deps:
-	@missing=""; for p in $(PACKAGES); do \
+# Installs the packages of $(1) that are missing.
+define install
+	@missing=""; for p in $(1); do \
 	    dpkg-query -W -f='$${Status}' $$p 2>/dev/null | grep -q "install ok installed" || missing="$$missing $$p"; \
 	done; \
 	if [ -n "$$missing" ]; then \
@@ -18,6 +23,13 @@ deps:
 	    $(SUDO) apt-get update -q && \
 	    DEBIAN_FRONTEND=noninteractive $(SUDO) apt-get install -y -q --no-install-recommends $$missing; \
 	fi
+endef
+
+deps:
+	$(call install,$(PACKAGES))
+
+bench-deps:
+	$(call install,$(BENCH_PACKAGES))
 
 build: deps
 	cmake --preset release -DTESSEL_WERROR=$(WERROR)
@@ -29,8 +41,8 @@ run: build
 test: build
 	ctest --preset release
 
-bench: build
-	./build/tessel_bench
+bench: bench-deps build
+	./build/tessel_bench $(PARTS)
 
 test-debug: deps
 	cmake --preset debug -DTESSEL_WERROR=$(WERROR)

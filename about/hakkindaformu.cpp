@@ -1,6 +1,7 @@
 #include "about/hakkindaformu.h"
 
 #include "about/linkrules.h"
+#include "common/controls.h"
 #include "common/errors.h"
 #include "common/messagerules.h"
 #include "common/numbers.h"
@@ -16,20 +17,6 @@ namespace {
 const QColor designLilac(192, 192, 255);
 const QColor titleBlue(0, 0, 192);
 const QColor makerBrown(128, 64, 64);
-
-template<class Control>
-Control* named(Control* control, const QString& name)
-{
-    control->setObjectName(name);
-    return control;
-}
-
-void setTextColor(QWidget* control, const QColor& color)
-{
-    QPalette pal = control->palette();
-    pal.setColor(QPalette::WindowText, color);
-    control->setPalette(pal);
-}
 
 } // namespace
 

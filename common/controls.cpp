@@ -10,6 +10,14 @@
 
 namespace tessel {
 
+namespace {
+// The pointer and icon art, compiled in: read from arrays they cost no image reader, whose
+// first use scans every image plug-in (a start-up cost).
+#include "resources/hand.xpm"
+#include "resources/tessel16.xpm"
+#include "resources/tessel32.xpm"
+} // namespace
+
 void setTwipsGeometry(QWidget* control, double left, double top, double width, double height)
 {
     control->setGeometry(twipsToPixels(left, top, width, height));
@@ -17,8 +25,15 @@ void setTwipsGeometry(QWidget* control, double left, double top, double width, d
 
 const QCursor& handCursor()
 {
-    static const QCursor cursor(QPixmap(QStringLiteral(":/tessel/hand.xpm")), 13, 5);
+    static const QCursor cursor(QPixmap(hand_xpm), 13, 5);
     return cursor;
+}
+
+void setTextColor(QWidget* control, const QColor& color)
+{
+    QPalette pal = control->palette();
+    pal.setColor(QPalette::WindowText, color);
+    control->setPalette(pal);
 }
 
 QFont designFont(bool bold)
@@ -43,8 +58,8 @@ QFont designFont(bool bold)
 QIcon applicationIcon()
 {
     QIcon icon;
-    icon.addFile(QStringLiteral(":/tessel/tessel16.xpm"), QSize(16, 16));
-    icon.addFile(QStringLiteral(":/tessel/tessel32.xpm"), QSize(32, 32));
+    icon.addPixmap(QPixmap(tessel16_xpm));
+    icon.addPixmap(QPixmap(tessel32_xpm));
     return icon;
 }
 

@@ -13,6 +13,17 @@
 
 namespace tessel {
 
+// Gives a control its design name, the name tests and the localisation find it by.
+template<class Control>
+Control* named(Control* control, const QString& name)
+{
+    control->setObjectName(name);
+    return control;
+}
+
+// A label's or frame caption's text colour.
+void setTextColor(QWidget* control, const QColor& color);
+
 // Places a control at a design rectangle given in twips.
 void setTwipsGeometry(QWidget* control, double left, double top, double width, double height);
 

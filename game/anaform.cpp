@@ -1,6 +1,7 @@
 #include "game/anaform.h"
 
 #include "about/hakkindaformu.h"
+#include "common/controls.h"
 #include "common/localize.h"
 #include "common/messagebox.h"
 #include "common/messagerules.h"
@@ -23,13 +24,6 @@ const QColor captionRed(128, 0, 0);
 const QColor displayOrange(192, 64, 0);
 const QColor designLilac(192, 192, 255);
 const QColor lightYellow(255, 255, 192);
-
-template<class Control>
-Control* named(Control* control, const QString& name)
-{
-    control->setObjectName(name);
-    return control;
-}
 
 QString indexed(const char* name, int index)
 {
@@ -57,13 +51,6 @@ void setCaptionColor(QGroupBox* box, const QColor& color)
         childPal.setColor(QPalette::WindowText, normal);
         child->setPalette(childPal);
     }
-}
-
-void setTextColor(QWidget* control, const QColor& color)
-{
-    QPalette pal = control->palette();
-    pal.setColor(QPalette::WindowText, color);
-    control->setPalette(pal);
 }
 
 } // namespace

@@ -53,6 +53,10 @@ public:
     // shows the blocks in order (clock stopped), deals a new game (clock running), or leaves the
     // cells empty for the restore of a saved game.
     void ParçalaraBölSeçeneği_Click(int Index);
+    // Cuts every block again from the held photo for cells shown at `ratio` device pixels per
+    // pixel, each cell keeping the piece it shows: the window moved to a screen of another
+    // scale. No file is read; nothing happens when the blocks are cut for that ratio already.
+    void cutPiecesForRatio(qreal ratio);
     // Deals a new game and starts the clock; without a photo it only asks for one.
     void YeniOyunDüğmesi_Click();
     // A click on cell Index (anaformplay.cpp): a new game while the clock is stopped, else a
@@ -79,6 +83,10 @@ public:
     void watchSystemClose();
     // What the close writes, gathered from the controls and members.
     CloseSnapshot closeSnapshot() const;
+
+    // The photo the start-up restores: the last photo stored in `settings`, by default
+    // Sample-1.jpg in the program's folder. Uses the shared AppFolder and SettingsAppName.
+    static QString storedPhotoPath(SettingsStore& settings);
 
     // Puts a new picture into the photo holder: the one way the photo changes, so that what
     // follows a change of photo happens every time (the sample is drawn again).
@@ -128,6 +136,7 @@ public:
 
 protected:
     void closeEvent(QCloseEvent* event) override;
+    void showEvent(QShowEvent* event) override;
 
 private:
     void createControls();
@@ -141,9 +150,12 @@ private:
     void UnloadScatteredPieces();
     void UnloadOrderedPieces();
     PictureBox* copyOfFirstCell(int index);
+    QPixmap cutPiece(int block, QSize pieceSize, qreal ratio) const;
     void connectCell(PictureBox* cell, int index);
 
     bool m_dayMessageOpen = false;
+    qreal m_cutRatio = 0; // device pixels per pixel the blocks were cut for
+    bool m_watchingScreen = false;
 
     SettingsStore& m_settings;
     // Made on the first sound, so that start-up never touches the audio layer. Declared after

@@ -17,6 +17,9 @@
 #include <QPushButton>
 #include <QRadioButton>
 #include <QScopeGuard>
+#include <QScreen>
+#include <QSignalBlocker>
+#include <QWindow>
 
 namespace tessel {
 
@@ -149,21 +152,9 @@ void AnaForm::ParçalaraBölSeçeneği_Click(int Index)
     for (int k = 0; k < n; ++k) {
         if (k > 0)
             trap([&] { SıralıParçalar.emplace_back(); });
-        trap([&] {
-            const QImage block = OrjinalFotoğrafKutusu.cut(
-                blockRect(k, GridSize, OrjinalFotoğrafKutusu.size()), pieceSize);
-            QPixmap piece;
-            if (!block.isNull()) {
-                piece = QPixmap::fromImage(block);
-            } else if (!pieceSize.isEmpty()) {
-                // No photo: the block shows the empty photo's background.
-                piece = QPixmap(pieceSize);
-                piece.fill(palette().color(QPalette::Window));
-            }
-            piece.setDevicePixelRatio(ratio);
-            SıralıParçalar.at(k) = piece;
-        });
+        trap([&] { SıralıParçalar.at(k) = cutPiece(k, pieceSize, ratio); });
     }
+    m_cutRatio = ratio;
 
     if (RestoringGame)
         return; // the restore puts the saved pieces into the cells
@@ -178,6 +169,58 @@ void AnaForm::ParçalaraBölSeçeneği_Click(int Index)
     } else {
         trap([&] { YeniOyunDüğmesi_Click(); });
     }
+}
+
+QPixmap AnaForm::cutPiece(int block, QSize pieceSize, qreal ratio) const
+{
+    const QImage image = OrjinalFotoğrafKutusu.cut(
+        blockRect(block, GridSize, OrjinalFotoğrafKutusu.size()), pieceSize);
+    QPixmap piece;
+    if (!image.isNull()) {
+        piece = QPixmap::fromImage(image);
+    } else if (!pieceSize.isEmpty()) {
+        // No photo: the block shows the empty photo's background.
+        piece = QPixmap(pieceSize);
+        piece.fill(palette().color(QPalette::Window));
+    }
+    piece.setDevicePixelRatio(ratio);
+    return piece;
+}
+
+void AnaForm::cutPiecesForRatio(qreal ratio)
+{
+    if (ratio == m_cutRatio || GridSize == 0)
+        return;
+    // Like drawing: a failure leaves what was shown.
+    ignoreErrors([&] {
+        const QSize inner = DağınıkParçalar.at(0)->innerSize();
+        const QSize pieceSize(qRound(inner.width() * ratio), qRound(inner.height() * ratio));
+        std::vector<QPixmap> pieces;
+        for (size_t k = 0; k < SıralıParçalar.size(); ++k)
+            pieces.push_back(cutPiece(static_cast<int>(k), pieceSize, ratio));
+        SıralıParçalar = std::move(pieces);
+        m_cutRatio = ratio;
+        for (size_t c = 0; c < DağınıkParçalar.size(); ++c) {
+            PictureBox* cell = DağınıkParçalar[c];
+            if (cell->picture().isNull())
+                continue; // the empty cell
+            // A cell shows the piece its tag names; an untagged one (blocks in order) its own.
+            const int piece = cell->tag().isEmpty() ? static_cast<int>(c) : cell->tag().toInt();
+            cell->setPicture(SıralıParçalar.at(piece));
+        }
+    });
+}
+
+void AnaForm::showEvent(QShowEvent* event)
+{
+    QWidget::showEvent(event);
+    if (m_watchingScreen || !windowHandle())
+        return;
+    m_watchingScreen = true;
+    connect(windowHandle(), &QWindow::screenChanged, this, [this] {
+        if (windowHandle())
+            cutPiecesForRatio(windowHandle()->devicePixelRatio());
+    });
 }
 
 void AnaForm::YeniOyunDüğmesi_Click()

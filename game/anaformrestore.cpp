@@ -7,6 +7,7 @@
 #include "common/shared.h"
 #include "game/boardlayout.h"
 #include "game/gameclock.h"
+#include "game/photoprefetch.h"
 #include "game/settingskeys.h"
 #include "game/windowplacement.h"
 #include "startup/platform.h"
@@ -34,6 +35,12 @@ void setCheckBoxValue(QCheckBox* box, int16_t value)
 
 } // namespace
 
+QString AnaForm::storedPhotoPath(SettingsStore& settings)
+{
+    return settings.GetSetting(shared().SettingsAppName, k::Ayarlar, k::SonFotograf,
+                               shared().AppFolder + QStringLiteral("Sample-1.jpg"));
+}
+
 void AnaForm::restoreAtStartUp()
 {
     const ReportingTrap trap = reportingTrap();
@@ -47,14 +54,12 @@ void AnaForm::restoreAtStartUp()
     trap([&] { setCheckBoxValue(SesleriKapatOnayı, toInt16(setting(k::SesleriKapat, "0"))); });
     trap([&] { setCheckBoxValue(OyunuKaydetOnayı, toInt16(setting(k::OyunuKaydet, "0"))); });
 
-    trap([&] {
-        shared().PhotoPath
-            = setting(k::SonFotograf, shared().AppFolder + QStringLiteral("Sample-1.jpg"));
-    });
-    // A photo that is gone is no error: the board is cut from the empty photo.
+    trap([&] { shared().PhotoPath = storedPhotoPath(m_settings); });
+    // A photo that is gone is no error: the board is cut from the empty photo. The entry
+    // routine has had it decoding since before the window was built.
     trap([&] {
         if (PathExists(shared().PhotoPath))
-            setOriginalPhoto(Photo::load(shared().PhotoPath));
+            setOriginalPhoto(photoprefetch::take(shared().PhotoPath));
     });
 
     trap([&] {

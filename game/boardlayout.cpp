@@ -3,6 +3,9 @@
 #include "common/errors.h"
 #include "common/numbers.h"
 
+#include <algorithm>
+#include <cmath>
+
 namespace tessel {
 
 int gridSizeFor(int divisionIndex)
@@ -49,6 +52,22 @@ QRect blockRect(int block, int gridSize, QSize photoSize)
                  static_cast<int>(roundHalfEven(blockHeight * row)),
                  static_cast<int>(roundHalfEven(blockWidth)),
                  static_cast<int>(roundHalfEven(blockHeight)));
+}
+
+QSize photoDetailPixels(qreal devicePixelRatio)
+{
+    using namespace boardlayout;
+    QSize largest(twipsToPixels(sampleBoxTwips.width()), twipsToPixels(sampleBoxTwips.height()));
+    largest = largest.expandedTo(
+        QSize(twipsToPixels(previewBoxTwips.width()), twipsToPixels(previewBoxTwips.height())));
+    for (int n = 3; n <= 5; ++n) {
+        // Outer cell sizes: the cells' interiors, which the blocks are cut for, are smaller.
+        const QSize cell = cellRectPixels(0, n, cellSizeTwips(n, frameTwips)).size();
+        largest = largest.expandedTo(cell * n);
+    }
+    const qreal ratio = std::max<qreal>(devicePixelRatio, 1);
+    return QSize(static_cast<int>(std::ceil(largest.width() * ratio)),
+                 static_cast<int>(std::ceil(largest.height() * ratio)));
 }
 
 } // namespace tessel

@@ -14,6 +14,11 @@ namespace boardlayout {
 inline constexpr int leftMargin = 210; // twips
 inline constexpr int topMargin = 300;
 inline constexpr int gap = 22;
+// The designed outer size of the board frame and the boxes that show the whole photo: the
+// game window's sample and the photo selection window's preview.
+inline constexpr QSize frameTwips(5745, 4485);
+inline constexpr QSize sampleBoxTwips(2535, 1875);
+inline constexpr QSize previewBoxTwips(2370, 1778);
 } // namespace boardlayout
 
 // Width and height in twips of every cell of an N x N board in a frame of the given outer size
@@ -32,5 +37,11 @@ QRect cellRectPixels(int cell, int gridSize, QSize cellSize);
 // round(SW / N x q), top round(SH / N x r), size round(SW / N) x round(SH / N), halves to even.
 // The same size for every block, so rounding may leave a pixel column or row in no block.
 QRect blockRect(int block, int gridSize, QSize photoSize);
+
+// The size, in device pixels at the given device-pixel ratio, that the whole photo is drawn at in
+// its largest view: the board at any block count (N cells side by side) and the sample and
+// preview boxes. A photo holder with at least this many pixels cuts every view from at least
+// one held pixel per device pixel, so it never needs more.
+QSize photoDetailPixels(qreal devicePixelRatio);
 
 } // namespace tessel

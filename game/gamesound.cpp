@@ -1,14 +1,12 @@
 #include "game/gamesound.h"
 
 #include "common/errors.h"
+#include "game/pcmoutput.h"
 #include "game/wave.h"
 
-#include <QAudioDevice>
-#include <QAudioFormat>
-#include <QAudioSink>
-#include <QBuffer>
+#include <QCoreApplication>
 #include <QFile>
-#include <QMediaDevices>
+#include <QLibrary>
 
 namespace tessel {
 
@@ -20,22 +18,23 @@ SoundOutput*& overrideSlot()
     return output;
 }
 
-// Plays one sound at a time from the caller's bytes through the default output device.
+// The system's output: the sound module, loaded when the first sound is asked for. Without the
+// module there is no output device and the game is silent.
 class SystemSoundOutput : public SoundOutput
 {
 public:
     ~SystemSoundOutput() override { stop(); }
 
-    int deviceCount() override { return static_cast<int>(QMediaDevices::audioOutputs().size()); }
+    int deviceCount() override
+    {
+        PcmOutput* pcm = output();
+        return pcm ? pcm->deviceCount() : 0;
+    }
 
     void stop() override
     {
-        if (m_sink) {
-            m_sink->stop();
-            m_sink.reset();
-        }
-        m_buffer.close();
-        m_samples.clear();
+        if (m_pcm)
+            m_pcm->stop();
     }
 
     void play(const QString& name, const QByteArray& wave) override
@@ -43,31 +42,30 @@ public:
         Q_UNUSED(name);
         stop();
         const std::optional<WaveFormat> header = readWaveHeader(wave);
-        if (!header || header->dataSize == 0)
+        PcmOutput* pcm = output();
+        if (!header || header->dataSize == 0 || !pcm)
             return;
-        QAudioFormat format;
-        format.setSampleRate(header->sampleRate);
-        format.setChannelCount(header->channels);
-        format.setSampleFormat(header->bitsPerSample == 8        ? QAudioFormat::UInt8
-                                   : header->bitsPerSample == 16 ? QAudioFormat::Int16
-                                                                 : QAudioFormat::Int32);
-        const QAudioDevice device = QMediaDevices::defaultAudioOutput();
-        if (device.isNull() || !device.isFormatSupported(format))
-            return;
-        // A view of the caller's bytes, not a copy: the sound plays from the window's buffer.
-        m_samples
-            = QByteArray::fromRawData(wave.constData() + header->dataOffset, header->dataSize);
-        m_buffer.setBuffer(&m_samples);
-        if (!m_buffer.open(QIODevice::ReadOnly))
-            return;
-        m_sink = std::make_unique<QAudioSink>(device, format);
-        m_sink->start(&m_buffer);
+        pcm->play(*header, wave.constData() + header->dataOffset, header->dataSize);
     }
 
 private:
-    QByteArray m_samples;
-    QBuffer m_buffer;
-    std::unique_ptr<QAudioSink> m_sink;
+    PcmOutput* output()
+    {
+        if (!m_pcm && !m_tried) {
+            m_tried = true;
+            // Next to the program, where the build and the installation put it. The library
+            // stays loaded for the rest of the run.
+            QLibrary module(QCoreApplication::applicationDirPath() + u'/'
+                            + QLatin1String(soundModuleName));
+            if (auto create
+                = reinterpret_cast<CreatePcmOutput>(module.resolve(createPcmOutputName)))
+                m_pcm.reset(create());
+        }
+        return m_pcm.get();
+    }
+
+    std::unique_ptr<PcmOutput> m_pcm;
+    bool m_tried = false;
 };
 
 } // namespace

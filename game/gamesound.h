@@ -24,7 +24,7 @@ public:
     virtual void play(const QString& name, const QByteArray& wave) = 0;
 };
 
-// The output of the system's audio layer (Qt Multimedia).
+// The output of the system's audio layer (Qt Multimedia, through the sound module).
 std::unique_ptr<SoundOutput> makeSystemSoundOutput();
 
 // While set, every game window plays through `output` (not owned) instead of its own system

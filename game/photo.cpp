@@ -1,15 +1,44 @@
 #include "game/photo.h"
 
 #include "common/errors.h"
+#include "game/bitmapstream.h"
+#include "game/boardlayout.h"
 #include "game/picturefile.h"
 
+#include <QFile>
 #include <QFileInfo>
+#include <QGuiApplication>
 #include <QImageReader>
+#include <QScreen>
 
 #include <algorithm>
 #include <cmath>
+#include <optional>
 
 namespace tessel {
+
+namespace {
+
+[[noreturn]] void invalidPicture()
+{
+    throw TesselError(ErrorCode::InvalidPicture, QStringLiteral("Invalid picture"));
+}
+
+void refuseOversized(QSize size)
+{
+    if (qint64(size.width()) * size.height() > maxPhotoPixels)
+        invalidPicture();
+}
+
+// Whole-factor reduction to at least `detail` pixels, as the bitmap stream reduces.
+QSize reducedSize(QSize size, QSize detail)
+{
+    const int fx = reductionFactor(size.width(), detail.width());
+    const int fy = reductionFactor(size.height(), detail.height());
+    return QSize((size.width() + fx - 1) / fx, (size.height() + fy - 1) / fy);
+}
+
+} // namespace
 
 Photo::Photo(QImage pixels)
     : m_pixels(std::move(pixels))
@@ -21,20 +50,91 @@ Photo::Photo(QImage pixels, QSize trueSize)
     , m_size(m_pixels.isNull() ? QSize() : trueSize)
 { }
 
-Photo Photo::load(const QString& path)
+Photo Photo::load(const QString& path, QSize detail)
 {
     if (path.isEmpty() || !QFileInfo::exists(path))
         throw TesselError(ErrorCode::FileNotFound, QStringLiteral("File not found"));
     // A pipe or device would block the reader; a cut-off file would load half grey.
     if (!QFileInfo(path).isFile() || !pictureFileComplete(path))
-        throw TesselError(ErrorCode::InvalidPicture, QStringLiteral("Invalid picture"));
-    QImageReader reader(path);
+        invalidPicture();
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly))
+        invalidPicture();
+
+    if (const std::optional<BitmapHeader> bitmap = readBitmapHeader(file)) {
+        refuseOversized(bitmap->size);
+        if (bitmap->streamable())
+            return Photo(readReducedBitmap(file, *bitmap, detail), bitmap->size);
+    }
+    if (!file.seek(0))
+        invalidPicture();
+
+    // Qt's allocation limit stays at its default: a reader that cannot scale while reading
+    // refuses what would not fit it. A JPEG is named to the reader by its first bytes and the
+    // reader told not to guess, since guessing asks, and so loads, every image plug-in Qt has
+    // (a start-up cost).
+    const bool jpeg = file.peek(3) == QByteArray("\xFF\xD8\xFF", 3);
+    QImageReader reader(&file, jpeg ? QByteArray("jpeg") : QByteArray());
+    if (jpeg)
+        reader.setAutoDetectImageFormat(false);
     // Camera photos stand upright as the camera recorded them.
     reader.setAutoTransform(true);
+    const QSize stored = reader.size();
+    QSize trueSize;
+    if (stored.isValid()) {
+        // Refused on the header alone: a forged size costs neither time nor memory.
+        refuseOversized(stored);
+        const bool turned = reader.transformation() & QImageIOHandler::TransformationRotate90;
+        trueSize = turned ? stored.transposed() : stored;
+        if (jpeg) {
+            const QSize readSize = jpegReadSize(stored, turned ? detail.transposed() : detail);
+            if (readSize != stored)
+                reader.setScaledSize(readSize);
+        }
+    }
     QImage image = reader.read();
     if (image.isNull())
-        throw TesselError(ErrorCode::InvalidPicture, QStringLiteral("Invalid picture"));
-    return Photo(std::move(image));
+        invalidPicture();
+    if (!trueSize.isValid()) {
+        refuseOversized(image.size());
+        trueSize = image.size();
+    }
+    if (!reader.scaledSize().isValid()) {
+        // Read whole: keep only what the views show.
+        const QSize held = reducedSize(image.size(), detail);
+        if (held != image.size())
+            image = image.scaled(held, Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
+    }
+    return Photo(std::move(image), trueSize);
+}
+
+Photo Photo::load(const QString& path)
+{
+    return load(path, screenDetail());
+}
+
+QSize Photo::screenDetail()
+{
+    qreal ratio = 1;
+    if (qobject_cast<QGuiApplication*>(QCoreApplication::instance())) {
+        for (const QScreen* screen : QGuiApplication::screens())
+            ratio = std::max(ratio, screen->devicePixelRatio());
+    }
+    return photoDetailPixels(ratio);
+}
+
+QSize Photo::jpegReadSize(QSize stored, QSize detail)
+{
+    // Qt's reader has libjpeg scale by M/8 with M = ceil(8 / f), f the smaller of the two
+    // reductions asked for; asking for M/8 of the size rounded down gives exactly that M.
+    // libjpeg rounds up, and the reader smooths away the odd pixel row or column.
+    for (int m = 1; m < 8; ++m) {
+        const QSize size(static_cast<int>(qint64(stored.width()) * m / 8),
+                         static_cast<int>(qint64(stored.height()) * m / 8));
+        if (size.width() >= detail.width() && size.height() >= detail.height())
+            return size;
+    }
+    return stored;
 }
 
 QImage Photo::cut(const QRect& source, const QSize& target) const

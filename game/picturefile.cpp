@@ -2,6 +2,8 @@
 
 #include <QFile>
 
+#include <algorithm>
+
 #include <cstdint>
 
 namespace tessel {
@@ -56,7 +58,8 @@ bool jpegComplete(QByteArrayView b)
     return false; // the headers end before the first scan
 }
 
-bool bmpComplete(QByteArrayView b)
+// `b` holds at least the headers; `length` is the whole file's.
+bool bmpComplete(QByteArrayView b, qint64 length)
 {
     if (b.size() < 26)
         return false;
@@ -84,7 +87,66 @@ bool bmpComplete(QByteArrayView b)
         return true;
     const int64_t stride = (width * bits + 31) / 32 * 4;
     const int64_t needed = offset + stride * (height < 0 ? -height : height);
-    return b.size() >= needed;
+    return length >= needed;
+}
+
+// Where the first scan's coded data begins, the segments before it read one by one: -1 when the
+// headers end before a scan, 0 for a layout this does not know or no scan at all (the reader
+// then decides).
+qint64 jpegScanData(QIODevice& file)
+{
+    const qint64 size = file.size();
+    qint64 at = 2;
+    while (at + 1 < size) {
+        if (!file.seek(at))
+            return -1;
+        const QByteArray head = file.read(4);
+        if (head.size() < 2)
+            return -1;
+        if (uint8_t(head[0]) != 0xFF)
+            return 0;
+        const uint8_t marker = uint8_t(head[1]);
+        if (marker == 0xFF) { // fill byte
+            ++at;
+            continue;
+        }
+        if (marker == 0x01 || (marker >= 0xD0 && marker <= 0xD8)) {
+            at += 2;
+            continue;
+        }
+        if (marker == 0xD9)
+            return 0;
+        if (head.size() < 4)
+            return -1;
+        const qsizetype length = bigEndian16(head, 2);
+        if (length < 2)
+            return 0;
+        if (marker == 0xDA)
+            return std::min(at + 2 + length, size);
+        at += 2 + length;
+    }
+    return -1;
+}
+
+// Whether the end marker stands anywhere from `from` on, searched from the file's end back: in
+// a whole file it stands at the end or just before a camera's trailer, so a photo of any size
+// costs a read of its last bytes, not of all of them.
+bool endMarkerFrom(QIODevice& file, qint64 from)
+{
+    constexpr qint64 chunkBytes = 64 * 1024;
+    qint64 end = file.size();
+    while (end - from >= 2) {
+        const qint64 start = std::max(from, end - chunkBytes);
+        if (!file.seek(start))
+            return false;
+        const QByteArray chunk = file.read(end - start);
+        if (chunk.size() != end - start)
+            return false;
+        if (chunk.lastIndexOf(QByteArrayView("\xFF\xD9", 2)) >= 0)
+            return true;
+        end = start + 1; // a marker split between two chunks is found in the next
+    }
+    return false;
 }
 
 } // namespace
@@ -94,7 +156,7 @@ bool pictureDataComplete(QByteArrayView bytes)
     if (bytes.startsWith(QByteArrayView("\xFF\xD8", 2)))
         return jpegComplete(bytes);
     if (bytes.startsWith(QByteArrayView("BM")))
-        return bmpComplete(bytes);
+        return bmpComplete(bytes, bytes.size());
     return true;
 }
 
@@ -103,11 +165,15 @@ bool pictureFileComplete(const QString& path)
     QFile file(path);
     if (!file.open(QIODevice::ReadOnly) || file.size() == 0)
         return true;
-    // Mapped, so a large photo is searched without a copy.
-    if (const uchar* data = file.map(0, file.size()))
-        return pictureDataComplete(
-            QByteArrayView(reinterpret_cast<const char*>(data), file.size()));
-    return pictureDataComplete(file.readAll());
+    // Read in parts: a mapped photo searched whole would cost its size in memory and time.
+    const QByteArray head = file.read(34);
+    if (head.startsWith(QByteArrayView("\xFF\xD8", 2))) {
+        const qint64 scan = jpegScanData(file);
+        return scan == 0 || (scan > 0 && endMarkerFrom(file, scan));
+    }
+    if (head.startsWith(QByteArrayView("BM")))
+        return bmpComplete(head, file.size());
+    return true;
 }
 
 } // namespace tessel

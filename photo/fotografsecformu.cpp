@@ -1,5 +1,6 @@
 #include "photo/fotografsecformu.h"
 
+#include "common/controls.h"
 #include "common/localize.h"
 #include "common/messagebox.h"
 #include "common/numbers.h"
@@ -17,17 +18,6 @@
 
 namespace tessel {
 
-namespace {
-
-template<class Control>
-Control* named(Control* control, const QString& name)
-{
-    control->setObjectName(name);
-    return control;
-}
-
-} // namespace
-
 FotoğrafSeçFormu::FotoğrafSeçFormu(AnaForm& owner, const VolumeLister& volumes)
     : QDialog(&owner)
     , m_owner(owner)
@@ -43,6 +33,13 @@ FotoğrafSeçFormu::FotoğrafSeçFormu(AnaForm& owner, const VolumeLister& volum
     setFixedSize(twipsToPixels(0, 0, 7875, 3960).size());
     setWindowTitle(QStringLiteral("1550"));
     createControls();
+    m_decoder = new PhotoDecoder(
+        [this](const QString& path, const Photo& photo, bool ok) {
+            // No message for a file that is no picture: the previous one stays.
+            if (ok)
+                holdPhoto(photo, path);
+        },
+        {}, this);
 
     // The drive list starts on the volume of the current folder, as the classic one does; the
     // load then picks the application's.
@@ -192,8 +189,8 @@ void FotoğrafSeçFormu::DosyaListesi_Click()
 
 void FotoğrafSeçFormu::loadPhotoFile(const QString& path)
 {
-    // No message for a file that is no picture: the previous one stays.
-    ignoreErrors([&] { holdPhoto(Photo::load(path), path); });
+    // The detail is asked here: the screens belong to this thread.
+    ignoreErrors([&] { m_decoder->request(path, Photo::screenDetail()); });
 }
 
 void FotoğrafSeçFormu::holdPhoto(const Photo& photo, const QString& path)

@@ -4,6 +4,7 @@
 
 #include "common/controls.h"
 #include "game/photo.h"
+#include "game/photodecoder.h"
 #include "photo/folderlists.h"
 #include "photo/photofolders.h"
 
@@ -35,6 +36,10 @@ public:
     // Empty while no file has been loaded.
     const QString& loadedPhotoPath() const { return m_loadedPath; }
 
+    // Whether a file clicked is still decoding: its picture is not shown yet (the one shown,
+    // if any, is what OK hands over).
+    bool decoding() const { return m_decoder->pending(); }
+
     // The volume the drive list shows, by root path.
     QString selectedVolume() const;
 
@@ -64,8 +69,8 @@ private:
     void Form_Load();
     void Form_Unload();
 
-    // Reads a picture file into the holder; a file that fails keeps the picture held. The one
-    // place a file is read, so that the read can move off the window's thread.
+    // Starts reading a picture file away from the window's thread; when it is the latest file
+    // asked for, it goes into the holder, and a file that fails keeps the picture held.
     void loadPhotoFile(const QString& path);
     // The holder's picture changes: the preview follows.
     void holdPhoto(const Photo& photo, const QString& path);
@@ -77,6 +82,7 @@ private:
     void fallBackToCurrentFolder();
 
     AnaForm& m_owner;
+    PhotoDecoder* m_decoder = nullptr; // a child of the window
     QString m_loadedPath;
     bool m_fallingBack = false;
     bool m_unloaded = false;

@@ -4,12 +4,13 @@
 #include "common/messagebox.h"
 #include "common/resourcestring.h"
 #include "common/shared.h"
+#include "common/visualstyle.h"
 #include "game/anaform.h"
+#include "game/photoprefetch.h"
 #include "startup/platform.h"
 
 #include <QApplication>
 #include <QPointer>
-#include <QStyleFactory>
 
 namespace tessel {
 
@@ -18,7 +19,7 @@ bool InitVisualStyles()
     return ignoreErrors([] {
 #ifndef Q_OS_WIN
         // One look on every Linux desktop; Windows keeps its native style.
-        if (QStyle* style = QStyleFactory::create(QStringLiteral("Fusion")))
+        if (QStyle* style = VisualStyle::create())
             QApplication::setStyle(style);
 #endif
         QApplication::setFont(designFont());
@@ -49,6 +50,12 @@ int runEntryRoutine(QApplication& app)
     trap(
         [] { shared().AppFolder = withTrailingSeparator(QCoreApplication::applicationDirPath()); });
     trap([] { shared().SettingsAppName = QStringLiteral("Velkor\\") + productName; });
+    // The photo the window opens with decodes on a second core while the window is built.
+    ignoreErrors([] {
+        const QString photo = AnaForm::storedPhotoPath(userSettings());
+        if (PathExists(photo))
+            photoprefetch::start(photo, Photo::screenDetail());
+    });
     QPointer<AnaForm> form;
     trap([&] {
         form = new AnaForm;

@@ -140,7 +140,8 @@ private slots:
         QCOMPARE(form.minimumSize(), form.maximumSize());
         QVERIFY(form.windowFlags() & Qt::WindowMinimizeButtonHint);
         QVERIFY(!(form.windowFlags() & Qt::WindowMaximizeButtonHint));
-        QVERIFY(!form.windowIcon().isNull());
+        const QList<QSize> iconSizes { QSize(16, 16), QSize(32, 32) };
+        QCOMPARE(form.windowIcon().availableSizes(), iconSizes);
         const QColor windowColour = form.palette().color(QPalette::Window);
         QCOMPARE(form.Altlık[0]->backColor(), windowColour);
         QCOMPARE(form.Altlık[1]->backColor(), windowColour);

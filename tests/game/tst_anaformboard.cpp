@@ -314,6 +314,50 @@ private slots:
         }
     }
 
+    // A move to a screen of another scale: the blocks are cut again from the held photo and
+    // every cell keeps the piece it showed, the empty one included.
+    void aChangeOfScreenScaleCutsAgain_data()
+    {
+        QTest::addColumn<bool>("dealt");
+        QTest::newRow("a game running") << true;
+        QTest::newRow("blocks in order") << false;
+    }
+
+    void aChangeOfScreenScaleCutsAgain()
+    {
+        QFETCH(bool, dealt);
+        const QImage photo = testPhoto();
+        AnaForm form;
+        form.applyAppearance();
+        form.OrjinalFotoğrafKutusu = Photo(photo);
+        form.ParçalaraBölSeçeneği_Click(0);
+        if (dealt)
+            form.YeniOyunDüğmesi_Click();
+        const QStringList tags = tagsOf(form);
+        const QSize inner = form.DağınıkParçalar[0]->innerSize();
+
+        form.cutPiecesForRatio(2);
+        QCOMPARE(tagsOf(form), tags);
+        for (int c = 0; c < 9; ++c) {
+            const PictureBox* cell = form.DağınıkParçalar[c];
+            if (dealt && c == 8) {
+                QVERIFY(cell->picture().isNull());
+                continue;
+            }
+            const int piece = tags[c].isEmpty() ? c : tags[c].toInt();
+            QCOMPARE(cell->picture().cacheKey(), form.SıralıParçalar[piece].cacheKey());
+            QCOMPARE(cell->picture().devicePixelRatio(), 2.0);
+            QCOMPARE(cell->picture().size(), inner * 2);
+            const QImage expected
+                = photo.copy((piece % 3) * 100, (piece / 3) * 80, 100, 80)
+                      .scaled(inner * 2, Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
+            QVERIFY(meanDifference(cell->picture().toImage().convertToFormat(QImage::Format_RGB32),
+                                   expected)
+                    < 3.0);
+        }
+        QCOMPARE(form.SüreHesapla->running(), dealt);
+    }
+
     void anOptionClickDivides()
     {
         AnaForm form;

@@ -68,15 +68,11 @@ private:
 
     void storeFiveByFiveGame()
     {
-        SettingsBatch batch = m_store->beginBatch();
         // The empty cell slid from the last cell along the bottom row and up the first column.
-        const QStringList values
-            = { "0B", "1",  "2",  "3",  "4",  "0",  "6",  "7",  "8",  "9",  "5",  "11", "12",
-                "13", "14", "10", "16", "17", "18", "19", "15", "20", "21", "22", "23" };
-        for (int i = 0; i < 25; ++i)
-            batch.SaveSetting(app, k::Oyun, k::FotoPrefix + QString::number(i), values[i]);
-        batch.SaveSetting(app, k::OyunBilgiler, k::HamleBilgisi, "500");
-        batch.commit();
+        storeGame(*m_store,
+                  { "0B", "1",  "2",  "3",  "4",  "0",  "6",  "7",  "8",  "9",  "5",  "11", "12",
+                    "13", "14", "10", "16", "17", "18", "19", "15", "20", "21", "22", "23" },
+                  QStringLiteral("500"));
     }
 
 private slots:

@@ -85,12 +85,7 @@ private:
 
     void storeAGame()
     {
-        SettingsBatch batch = m_store->beginBatch();
-        for (int i = 0; i < 9; ++i)
-            batch.SaveSetting(app, k::Oyun, k::FotoPrefix + QString::number(i),
-                              i == 8 ? QStringLiteral("8B") : QString::number(i));
-        batch.SaveSetting(app, k::OyunBilgiler, k::HamleBilgisi, QStringLiteral("12"));
-        batch.commit();
+        storeGame(*m_store, { "0", "1", "2", "3", "4", "5", "6", "7", "8B" }, QStringLiteral("12"));
     }
 
 private slots:

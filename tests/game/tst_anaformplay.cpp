@@ -48,12 +48,7 @@ private:
 
     void storeAGame()
     {
-        SettingsBatch batch = m_store->beginBatch();
-        const QStringList values = { "0", "1", "2", "3", "4", "5", "6", "7B", "7" };
-        for (int i = 0; i < 9; ++i)
-            batch.SaveSetting(app, k::Oyun, k::FotoPrefix + QString::number(i), values[i]);
-        batch.SaveSetting(app, k::OyunBilgiler, k::HamleBilgisi, "5");
-        batch.commit();
+        storeGame(*m_store, { "0", "1", "2", "3", "4", "5", "6", "7B", "7" }, QStringLiteral("5"));
     }
 
 private slots:

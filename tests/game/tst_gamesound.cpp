@@ -1,10 +1,12 @@
 #include "common/errors.h"
 #include "game/anaform.h"
 #include "game/gamesound.h"
+#include "game/pcmoutput.h"
 #include "game/wave.h"
 #include "support/testsupport.h"
 
 #include <QCheckBox>
+#include <QLibrary>
 #include <QTemporaryDir>
 #include <QtEndian>
 #include <QtTest>
@@ -215,6 +217,26 @@ private slots:
         }
         QCOMPARE(sound.deviceQueries, 0);
         QVERIFY(sound.calls.isEmpty());
+    }
+
+    // The audio layer is a module next to the program; without it the game would be silent
+    // everywhere, so its being there and loading is checked here.
+    void theSoundModuleLoadsFromBesideTheProgram()
+    {
+        QLibrary module(QCoreApplication::applicationDirPath() + u'/'
+                        + QLatin1String(soundModuleName));
+        auto create = reinterpret_cast<CreatePcmOutput>(module.resolve(createPcmOutputName));
+        QVERIFY2(create, qPrintable(module.errorString()));
+        std::unique_ptr<PcmOutput> pcm(create());
+        QVERIFY(pcm->deviceCount() >= 0);
+        // A machine without a device plays nothing and says nothing.
+        const QByteArray wave = gameSoundBytes(QStringLiteral("DUR"));
+        const std::optional<WaveFormat> header = readWaveHeader(wave);
+        QVERIFY(header);
+        pcm->play(*header, wave.constData() + header->dataOffset, header->dataSize);
+        pcm->stop();
+        // The system output the window uses asks the same module.
+        QCOMPARE(makeSystemSoundOutput()->deviceCount(), pcm->deviceCount());
     }
 };
 

@@ -68,6 +68,10 @@ private slots:
         QTest::newRow("JPEG") << jpeg << true;
         QTest::newRow("JPEG with data after its end (motion photo)")
             << jpeg + QByteArray(4096, 'x') << true;
+        // The file is searched from its end in parts of 64 KB.
+        QTest::newRow("JPEG with 200 KB after its end") << jpeg + QByteArray(200000, 'x') << true;
+        QTest::newRow("JPEG with its end marker split between two parts")
+            << jpeg + QByteArray(65535, 'x') << true;
         QTest::newRow("JPEG cut in its scan") << jpeg.left(jpeg.size() * 2 / 3) << false;
         QTest::newRow("JPEG cut before its end marker") << jpeg.chopped(2) << false;
         QTest::newRow("JPEG cut in its headers") << jpeg.left(100) << false;
@@ -91,11 +95,18 @@ private slots:
         QTest::newRow("PNG") << encoded(detailed(QSize(8, 8)), "PNG") << true;
     }
 
+    // In memory and as a file, which is read in parts.
     void completeness()
     {
         QFETCH(QByteArray, bytes);
         QFETCH(bool, complete);
         QCOMPARE(pictureDataComplete(bytes), complete);
+        QTemporaryDir dir;
+        QFile file(dir.filePath(QStringLiteral("picture")));
+        QVERIFY(file.open(QIODevice::WriteOnly));
+        file.write(bytes);
+        file.close();
+        QCOMPARE(pictureFileComplete(file.fileName()), complete);
     }
 
     // The reader alone would take these: they must not reach the game as pictures.

@@ -149,6 +149,23 @@ private:
         QListWidget* list = form.DosyaListesi;
         const QRect spot = list->visualItemRect(found.first());
         QTest::mouseClick(list->viewport(), Qt::LeftButton, {}, spot.center());
+        settle(form);
+    }
+
+    // Files decode away from the window's thread: waits until the last one asked for is in.
+    static void settle(FotoğrafSeçFormu& form)
+    {
+        if (!QTest::qWaitFor([&] { return !form.decoding(); }, 10000))
+            qFatal("a decode never ended");
+    }
+
+    // A click that does not wait for the decode.
+    static void clickFileOnly(FotoğrafSeçFormu& form, const QString& name)
+    {
+        const QList<QListWidgetItem*> found = form.DosyaListesi->findItems(name, Qt::MatchExactly);
+        QListWidget* list = form.DosyaListesi;
+        QTest::mouseClick(list->viewport(), Qt::LeftButton, {},
+                          list->visualItemRect(found.value(0)).center());
     }
 
     // As the platform delivers one: press, release, press, double click, release.
@@ -458,9 +475,13 @@ private slots:
         QVERIFY(QTest::qWaitForWindowActive(form));
         QTest::keyClick(QApplication::focusWidget(), Qt::Key_P, Qt::AltModifier);
         QTest::keyClick(form->DosyaListesi, Qt::Key_End);
+        settle(*form);
         QCOMPARE(form->loadedPhotoPath(), m_appFolder + QStringLiteral("/wide.jpg"));
         QTest::keyClick(form->DosyaListesi, Qt::Key_Up); // text.jpg: no picture
+        settle(*form);
+        QCOMPARE(form->loadedPhotoPath(), m_appFolder + QStringLiteral("/wide.jpg"));
         QTest::keyClick(form->DosyaListesi, Qt::Key_Up);
+        settle(*form);
         QCOMPARE(form->loadedPhotoPath(), m_appFolder + QStringLiteral("/tall.bmp"));
         delete form;
     }
@@ -518,6 +539,49 @@ private slots:
         QTRY_VERIFY(form.isNull());
         // The folder shown at the close is the one remembered.
         QCOMPARE(storedFolder(), m_volumeB + QStringLiteral("/photos/holiday"));
+    }
+
+    // Clicking on through large photos: each click returns with the decode still under way,
+    // and the last file clicked is the one shown, whatever the order the decodes end in.
+    void clickingOnThroughLargePhotosShowsTheLast()
+    {
+        const QString folder = m_appFolder + u'/';
+        const QStringList large = { "large-1.jpg", "large-2.jpg", "large-3.jpg" };
+        for (int i = 0; i < large.size(); ++i)
+            QVERIFY(quadrants(QSize(3000 + 600 * i, 2000)).save(folder + large[i], "JPG", 90));
+        QPointer<FotoğrafSeçFormu> form = openForm();
+        for (const QString& name : large) {
+            clickFileOnly(*form, name);
+            QVERIFY2(form->decoding(), "the click waited for the decode");
+        }
+        settle(*form);
+        QCOMPARE(form->loadedPhotoPath(), folder + QStringLiteral("large-3.jpg"));
+        QCOMPARE(form->OrjinalFotoğrafKutusu.size(), QSize(4200, 2000));
+        verifyFilledWithQuadrants(form->ÖnizlemeKutusu);
+        delete form;
+        for (const QString& name : large)
+            QFile::remove(folder + name);
+    }
+
+    // OK while a newer file still decodes: the picture shown goes to the game, with its path.
+    void okHandsOverThePictureShown()
+    {
+        FakeMessageBoxes boxes;
+        const QString folder = m_appFolder + u'/';
+        QVERIFY(quadrants(QSize(4000, 3000)).save(folder + QStringLiteral("large.jpg")));
+        QPointer<FotoğrafSeçFormu> form = openForm();
+        clickFile(*form, QStringLiteral("tall.bmp"));
+        clickFileOnly(*form, QStringLiteral("large.jpg"));
+        QVERIFY(form->decoding());
+        QTest::mouseClick(form->TamamDüğmesi, Qt::LeftButton);
+        QVERIFY(boxes.shown().isEmpty());
+        QCOMPARE(shared().PhotoPath, folder + QStringLiteral("tall.bmp"));
+        QCOMPARE(m_game->OrjinalFotoğrafKutusu.size(), QSize(40, 200));
+        QTRY_VERIFY(form.isNull());
+        // The decode left behind reaches no window.
+        QTest::qWait(300);
+        QCOMPARE(m_game->OrjinalFotoğrafKutusu.size(), QSize(40, 200));
+        QFile::remove(folder + QStringLiteral("large.jpg"));
     }
 
     void okDividesWithTheCurrentBlockCountAndDrawsTheSample_data()

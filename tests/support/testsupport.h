@@ -13,7 +13,8 @@
 
 namespace tessel {
 class AnaForm;
-}
+class SettingsStore;
+} // namespace tessel
 
 namespace tessel::test {
 
@@ -121,5 +122,34 @@ bool endsProgram(Call&& call)
     }
     return false;
 }
+
+// Stores an unfinished game as the close writes it: `cells` are the values of "Oyun" in cell
+// order ("kB" for the empty cell), `moves` the move count of "Oyun\Bilgiler".
+void storeGame(SettingsStore& store, const QStringList& cells, const QString& moves);
+
+// Picture files for the photo loader's tests.
+
+// A photo with detail everywhere, the same on every run: colour running one way across and
+// another down, shapes with hard edges, and a grain of a few levels.
+QImage detailedPhoto(QSize size);
+
+// Writes `image` as an uncompressed Windows bitmap of 24 or 32 bits per pixel, rows stored
+// from the bottom or, with a negative height, from the top. `claimedHeight` (0: the real one)
+// lets a test write a header that promises more rows than follow.
+bool writeBitmap(const QImage& image, const QString& path, int bits, bool topDown,
+                 int claimedHeight = 0);
+
+// The file header and information header alone of a 24-bit bitmap claiming width x height.
+QByteArray bitmapHeaderOnly(int width, int height);
+
+// A whole 16 x 16 JPEG whose frame header claims width x height (the data that follows is
+// too short for it, which the reader fills in).
+QByteArray jpegClaiming(int width, int height);
+
+// The same cut off after its headers.
+QByteArray jpegHeaderOnly(int width, int height);
+
+// The mean absolute difference per channel, in levels of 255, of two images of one size.
+double meanAbsoluteDifference(const QImage& a, const QImage& b);
 
 } // namespace tessel::test
