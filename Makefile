@@ -1,5 +1,5 @@
 # Two commands: `make run` and `make test`. Both install what a fresh Debian 12 machine lacks.
-.PHONY: run test test-debug build deps bench-deps bench format format-check clean
+.PHONY: run test test-debug configure build deps bench-deps bench format format-check clean
 
 # Sound: Debian's Qt 6.4 Multimedia plays audio through PulseAudio's client library, built into
 # libqt6multimedia6 (no backend plugin is loaded for it); a desktop's sound server (PipeWire or
@@ -31,11 +31,15 @@ deps:
 bench-deps:
 	$(call install,$(BENCH_PACKAGES))
 
-build: deps
+configure: deps
 	cmake --preset release -DTESSEL_WERROR=$(WERROR)
+
+build: configure
 	cmake --build --preset release
 
-run: build
+# The game alone (its sound module and default photo come with it), not the tests.
+run: configure
+	cmake --build --preset release --target Tessel
 	./build/Tessel
 
 test: build
