@@ -4,7 +4,6 @@
 #include "game/pcmoutput.h"
 #include "game/wave.h"
 
-#include <QCoreApplication>
 #include <QFile>
 #include <QLibrary>
 
@@ -53,10 +52,8 @@ private:
     {
         if (!m_pcm && !m_tried) {
             m_tried = true;
-            // Next to the program, where the build and the installation put it. The library
-            // stays loaded for the rest of the run.
-            QLibrary module(QCoreApplication::applicationDirPath() + u'/'
-                            + QLatin1String(soundModuleName));
+            // The library stays loaded for the rest of the run.
+            QLibrary module(soundModulePath());
             if (auto create
                 = reinterpret_cast<CreatePcmOutput>(module.resolve(createPcmOutputName)))
                 m_pcm.reset(create());

@@ -5,6 +5,9 @@
 
 #include "game/wave.h"
 
+#include <QCoreApplication>
+#include <QString>
+
 namespace tessel {
 
 class PcmOutput
@@ -21,6 +24,11 @@ public:
 // The module's one entry point, looked up by this name; the caller owns the result.
 using CreatePcmOutput = PcmOutput* (*)();
 inline constexpr char createPcmOutputName[] = "tessel_create_pcm_output";
-inline constexpr char soundModuleName[] = "tessel_sound";
+
+// Where the module is: next to the program, where the build and the installation put it.
+inline QString soundModulePath()
+{
+    return QCoreApplication::applicationDirPath() + QStringLiteral("/tessel_sound");
+}
 
 } // namespace tessel

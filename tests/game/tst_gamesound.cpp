@@ -223,8 +223,7 @@ private slots:
     // everywhere, so its being there and loading is checked here.
     void theSoundModuleLoadsFromBesideTheProgram()
     {
-        QLibrary module(QCoreApplication::applicationDirPath() + u'/'
-                        + QLatin1String(soundModuleName));
+        QLibrary module(soundModulePath());
         auto create = reinterpret_cast<CreatePcmOutput>(module.resolve(createPcmOutputName));
         QVERIFY2(create, qPrintable(module.errorString()));
         std::unique_ptr<PcmOutput> pcm(create());
