@@ -5,15 +5,15 @@
 #include "measure.h"
 #include "startuptime.h"
 
+#include "board/boardlayout.h"
 #include "common/errors.h"
 #include "common/messagebox.h"
 #include "common/numbers.h"
 #include "common/shared.h"
 #include "game/anaform.h"
-#include "game/bitmapstream.h"
-#include "game/boardlayout.h"
-#include "game/closesettings.h"
-#include "game/photo.h"
+#include "picture/bitmapstream.h"
+#include "picture/photo.h"
+#include "store/closesettings.h"
 
 #include <QApplication>
 #include <QDir>

@@ -1,14 +1,14 @@
 // The game window: the board, the options, the clock display and the command buttons.
 #pragma once
 
+#include "board/clocktimer.h"
+#include "board/savedgame.h"
 #include "common/controls.h"
-#include "game/clocktimer.h"
-#include "game/closesettings.h"
-#include "game/gamesound.h"
-#include "game/keyvaluepairs.h"
-#include "game/photo.h"
-#include "game/savedgame.h"
-#include "game/settingsstore.h"
+#include "picture/photo.h"
+#include "sound/gamesound.h"
+#include "store/closesettings.h"
+#include "store/keyvaluepairs.h"
+#include "store/settingsstore.h"
 
 #include <QPixmap>
 #include <QWidget>

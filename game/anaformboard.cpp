@@ -2,13 +2,13 @@
 // The moves are in anaformplay.cpp.
 #include "game/anaform.h"
 
+#include "board/boardlayout.h"
+#include "board/deal.h"
+#include "board/gameclock.h"
 #include "common/messagebox.h"
 #include "common/numbers.h"
 #include "common/resourcestring.h"
 #include "common/shared.h"
-#include "game/boardlayout.h"
-#include "game/deal.h"
-#include "game/gameclock.h"
 
 #include <QCoreApplication>
 #include <QGroupBox>

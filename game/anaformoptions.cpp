@@ -2,9 +2,9 @@
 // Exit and Esc are wired with the controls; "Sound off" is read by the sounds.
 #include "game/anaform.h"
 
-#include "game/closesettings.h"
-#include "game/photodraw.h"
+#include "common/photodraw.h"
 #include "photo/fotografsecformu.h"
+#include "store/closesettings.h"
 
 #include <QCheckBox>
 #include <QPushButton>

@@ -2,9 +2,9 @@
 // a completed photo is announced, and the sounds of both.
 #include "game/anaform.h"
 
+#include "board/boardrules.h"
 #include "common/colors.h"
 #include "common/messagebox.h"
-#include "game/boardrules.h"
 
 #include <QCheckBox>
 

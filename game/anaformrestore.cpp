@@ -2,15 +2,15 @@
 // game, and the window's place on the screen, each step reported when it fails.
 #include "game/anaform.h"
 
+#include "board/boardlayout.h"
+#include "board/gameclock.h"
+#include "board/windowplacement.h"
 #include "common/messagebox.h"
 #include "common/numbers.h"
 #include "common/shared.h"
-#include "game/boardlayout.h"
-#include "game/gameclock.h"
-#include "game/photoprefetch.h"
-#include "game/settingskeys.h"
-#include "game/windowplacement.h"
+#include "picture/photoprefetch.h"
 #include "startup/platform.h"
+#include "store/settingskeys.h"
 
 #include <QCheckBox>
 #include <QGuiApplication>

@@ -4,12 +4,12 @@
 #include "common/localize.h"
 #include "common/messagebox.h"
 #include "common/numbers.h"
+#include "common/photodraw.h"
 #include "common/resourcestring.h"
 #include "common/shared.h"
 #include "game/anaform.h"
-#include "game/photodraw.h"
-#include "game/settingskeys.h"
 #include "startup/platform.h"
+#include "store/settingskeys.h"
 
 #include <QComboBox>
 #include <QDir>

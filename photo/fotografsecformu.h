@@ -3,10 +3,10 @@
 #pragma once
 
 #include "common/controls.h"
-#include "game/photo.h"
-#include "game/photodecoder.h"
 #include "photo/folderlists.h"
 #include "photo/photofolders.h"
+#include "picture/photo.h"
+#include "picture/photodecoder.h"
 
 #include <QDialog>
 

@@ -6,7 +6,7 @@
 #include "common/shared.h"
 #include "common/visualstyle.h"
 #include "game/anaform.h"
-#include "game/photoprefetch.h"
+#include "picture/photoprefetch.h"
 #include "startup/platform.h"
 
 #include <QApplication>

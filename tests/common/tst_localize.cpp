@@ -1,6 +1,6 @@
+#include "board/clocktimer.h"
 #include "common/controls.h"
 #include "common/localize.h"
-#include "game/clocktimer.h"
 
 #include <QCheckBox>
 #include <QGroupBox>

@@ -1,9 +1,9 @@
+#include "board/boardlayout.h"
+#include "board/gameclock.h"
 #include "common/numbers.h"
 #include "common/resourcestring.h"
 #include "common/shared.h"
 #include "game/anaform.h"
-#include "game/boardlayout.h"
-#include "game/gameclock.h"
 #include "support/testsupport.h"
 
 #include <QGroupBox>

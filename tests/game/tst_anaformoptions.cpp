@@ -1,7 +1,7 @@
 #include "common/shared.h"
 #include "game/anaform.h"
-#include "game/settingskeys.h"
 #include "photo/fotografsecformu.h"
+#include "store/settingskeys.h"
 #include "support/testsupport.h"
 
 #include <QCheckBox>

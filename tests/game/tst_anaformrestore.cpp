@@ -1,6 +1,6 @@
+#include "board/gameclock.h"
 #include "common/shared.h"
 #include "game/anaform.h"
-#include "game/gameclock.h"
 #include "support/testsupport.h"
 
 #include <QCheckBox>

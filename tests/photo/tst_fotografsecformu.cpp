@@ -1,8 +1,8 @@
 #include "common/numbers.h"
 #include "common/shared.h"
 #include "game/anaform.h"
-#include "game/settingskeys.h"
 #include "photo/fotografsecformu.h"
+#include "store/settingskeys.h"
 #include "support/testsupport.h"
 
 #include <QBuffer>

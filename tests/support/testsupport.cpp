@@ -1,8 +1,8 @@
 #include "support/testsupport.h"
 
 #include "game/anaform.h"
-#include "game/settingskeys.h"
-#include "game/settingsstore.h"
+#include "store/settingskeys.h"
+#include "store/settingsstore.h"
 
 #include <QBuffer>
 #include <QFile>

@@ -4,7 +4,7 @@
 
 #include "common/messagebox.h"
 #include "common/urlopener.h"
-#include "game/gamesound.h"
+#include "sound/gamesound.h"
 
 #include <QImage>
 #include <QList>

@@ -1,0 +1,90 @@
+#include "board/gameclock.h"
+
+#include <QRegularExpression>
+#include <QTime>
+
+namespace tessel {
+
+bool advanceClock(ElapsedTime& time)
+{
+    ++time.seconds;
+    if (time.seconds == 60) {
+        ++time.minutes;
+        time.seconds = 0;
+    }
+    if (time.minutes == 60) {
+        ++time.hours;
+        time.minutes = 0;
+    }
+    return time.hours == 24;
+}
+
+namespace {
+
+// A format split into quoted literals, which are kept as they are, and the rest.
+struct FormatPart
+{
+    QString text;
+    bool quoted = false;
+};
+
+QList<FormatPart> splitFormat(const QString& format)
+{
+    QList<FormatPart> parts;
+    QString current;
+    bool quoted = false;
+    for (qsizetype i = 0; i < format.size(); ++i) {
+        const QChar c = format[i];
+        if (c != u'\'') {
+            current += c;
+            continue;
+        }
+        if (quoted && i + 1 < format.size() && format[i + 1] == u'\'') {
+            current += QStringLiteral("''"); // an escaped quote inside a literal
+            ++i;
+            continue;
+        }
+        if (!quoted) {
+            parts.append({ current, false });
+            current = QStringLiteral("'");
+            quoted = true;
+        } else {
+            current += c;
+            parts.append({ current, true });
+            current.clear();
+            quoted = false;
+        }
+    }
+    parts.append({ current, quoted });
+    return parts;
+}
+
+} // namespace
+
+QString longTimeFormatWithoutZone(const QLocale& locale)
+{
+    QList<FormatPart> parts = splitFormat(locale.timeFormat(QLocale::LongFormat));
+    QString result;
+    for (FormatPart& part : parts) {
+        if (!part.quoted) {
+            // Zone fields ("t" and its longer forms), then brackets they leave empty.
+            static const QRegularExpression zone(QStringLiteral("t+"));
+            static const QRegularExpression emptyBrackets(
+                QStringLiteral("[(\\x{FF08}]\\s*[)\\x{FF09}]"));
+            static const QRegularExpression doubleBlank(QStringLiteral("\\s{2,}"));
+            part.text.remove(zone);
+            part.text.remove(emptyBrackets);
+            part.text.replace(doubleBlank, QStringLiteral(" ")); // the blank beside the zone
+        }
+        result += part.text;
+    }
+    return result.trimmed();
+}
+
+QString clockText(const ElapsedTime& time, const QLocale& locale)
+{
+    const QTime asTimeOfDay(time.hours % 24, time.minutes, time.seconds);
+    return locale.toString(asTimeOfDay, longTimeFormatWithoutZone(locale));
+}
+
+} // namespace tessel

@@ -1,0 +1,165 @@
+#include "picture/photo.h"
+
+#include "board/boardlayout.h"
+#include "common/errors.h"
+#include "picture/bitmapstream.h"
+#include "picture/picturefile.h"
+
+#include <QFile>
+#include <QFileInfo>
+#include <QGuiApplication>
+#include <QImageReader>
+#include <QScreen>
+
+#include <algorithm>
+#include <cmath>
+#include <optional>
+
+namespace tessel {
+
+namespace {
+
+[[noreturn]] void invalidPicture()
+{
+    throw TesselError(ErrorCode::InvalidPicture, QStringLiteral("Invalid picture"));
+}
+
+void refuseOversized(QSize size)
+{
+    if (qint64(size.width()) * size.height() > maxPhotoPixels)
+        invalidPicture();
+}
+
+// Whole-factor reduction to at least `detail` pixels, as the bitmap stream reduces.
+QSize reducedSize(QSize size, QSize detail)
+{
+    const int fx = reductionFactor(size.width(), detail.width());
+    const int fy = reductionFactor(size.height(), detail.height());
+    return QSize((size.width() + fx - 1) / fx, (size.height() + fy - 1) / fy);
+}
+
+} // namespace
+
+Photo::Photo(QImage pixels)
+    : m_pixels(std::move(pixels))
+    , m_size(m_pixels.size())
+{ }
+
+Photo::Photo(QImage pixels, QSize trueSize)
+    : m_pixels(std::move(pixels))
+    , m_size(m_pixels.isNull() ? QSize() : trueSize)
+{ }
+
+Photo Photo::load(const QString& path, QSize detail)
+{
+    if (path.isEmpty() || !QFileInfo::exists(path))
+        throw TesselError(ErrorCode::FileNotFound, QStringLiteral("File not found"));
+    // A pipe or device would block the reader; a cut-off file would load half grey.
+    if (!QFileInfo(path).isFile() || !pictureFileComplete(path))
+        invalidPicture();
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly))
+        invalidPicture();
+
+    if (const std::optional<BitmapHeader> bitmap = readBitmapHeader(file)) {
+        refuseOversized(bitmap->size);
+        if (bitmap->streamable())
+            return Photo(readReducedBitmap(file, *bitmap, detail), bitmap->size);
+    }
+    if (!file.seek(0))
+        invalidPicture();
+
+    // Qt's allocation limit stays at its default: a reader that cannot scale while reading
+    // refuses what would not fit it. A JPEG is named to the reader by its first bytes and the
+    // reader told not to guess, since guessing asks, and so loads, every image plug-in Qt has
+    // (a start-up cost).
+    const bool jpeg = file.peek(3) == QByteArray("\xFF\xD8\xFF", 3);
+    QImageReader reader(&file, jpeg ? QByteArray("jpeg") : QByteArray());
+    if (jpeg)
+        reader.setAutoDetectImageFormat(false);
+    // Camera photos stand upright as the camera recorded them.
+    reader.setAutoTransform(true);
+    const QSize stored = reader.size();
+    QSize trueSize;
+    if (stored.isValid()) {
+        // Refused on the header alone: a forged size costs neither time nor memory.
+        refuseOversized(stored);
+        const bool turned = reader.transformation() & QImageIOHandler::TransformationRotate90;
+        trueSize = turned ? stored.transposed() : stored;
+        if (jpeg) {
+            const QSize readSize = jpegReadSize(stored, turned ? detail.transposed() : detail);
+            if (readSize != stored)
+                reader.setScaledSize(readSize);
+        }
+    }
+    QImage image = reader.read();
+    if (image.isNull())
+        invalidPicture();
+    if (!trueSize.isValid()) {
+        refuseOversized(image.size());
+        trueSize = image.size();
+    }
+    if (!reader.scaledSize().isValid()) {
+        // Read whole: keep only what the views show.
+        const QSize held = reducedSize(image.size(), detail);
+        if (held != image.size())
+            image = image.scaled(held, Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
+    }
+    return Photo(std::move(image), trueSize);
+}
+
+Photo Photo::load(const QString& path)
+{
+    return load(path, screenDetail());
+}
+
+QSize Photo::screenDetail()
+{
+    qreal ratio = 1;
+    if (qobject_cast<QGuiApplication*>(QCoreApplication::instance())) {
+        for (const QScreen* screen : QGuiApplication::screens())
+            ratio = std::max(ratio, screen->devicePixelRatio());
+    }
+    return photoDetailPixels(ratio);
+}
+
+QSize Photo::jpegReadSize(QSize stored, QSize detail)
+{
+    // Qt's reader has libjpeg scale by M/8 with M = ceil(8 / f), f the smaller of the two
+    // reductions asked for; asking for M/8 of the size rounded down gives exactly that M.
+    // libjpeg rounds up, and the reader smooths away the odd pixel row or column.
+    for (int m = 1; m < 8; ++m) {
+        const QSize size(static_cast<int>(qint64(stored.width()) * m / 8),
+                         static_cast<int>(qint64(stored.height()) * m / 8));
+        if (size.width() >= detail.width() && size.height() >= detail.height())
+            return size;
+    }
+    return stored;
+}
+
+QImage Photo::cut(const QRect& source, const QSize& target) const
+{
+    if (isNull() || target.isEmpty())
+        return QImage();
+    const double sx = static_cast<double>(m_pixels.width()) / m_size.width();
+    const double sy = static_cast<double>(m_pixels.height()) / m_size.height();
+    const int left = static_cast<int>(std::floor(source.left() * sx));
+    const int top = static_cast<int>(std::floor(source.top() * sy));
+    const int right = static_cast<int>(std::ceil((source.left() + source.width()) * sx));
+    const int bottom = static_cast<int>(std::ceil((source.top() + source.height()) * sy));
+    QRect held(left, top, std::max(right - left, 1), std::max(bottom - top, 1));
+    held = held.intersected(m_pixels.rect());
+    if (held.isEmpty())
+        held = QRect(std::clamp(left, 0, m_pixels.width() - 1),
+                     std::clamp(top, 0, m_pixels.height() - 1), 1, 1);
+    return m_pixels.copy(held).scaled(target, Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
+}
+
+QImage Photo::scaled(const QSize& target) const
+{
+    if (isNull() || target.isEmpty())
+        return QImage();
+    return m_pixels.scaled(target, Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
+}
+
+} // namespace tessel

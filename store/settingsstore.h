@@ -1,0 +1,122 @@
+// The per-user settings store: one UTF-8 text file of sections and key=value lines, read and
+// written with the four operations of the classic run-time, safe against crashes and against
+// two running copies of the game.
+#pragma once
+
+#include "store/keyvaluepairs.h"
+
+#include <QByteArrayView>
+#include <QString>
+
+#include <memory>
+#include <vector>
+
+class QLockFile;
+
+namespace tessel {
+
+// The file's content in memory: sections in file order, each with its pairs in the order they
+// were first written. Section names are relative to the application ("Oyun\Bilgiler").
+class SettingsDocument
+{
+public:
+    struct Section
+    {
+        QString name;
+        KeyValuePairs values;
+    };
+
+    // Reads as much as parses: a line that is not a header, a key=value line, a comment or blank
+    // (bad bytes, no "=", a broken escape, a line under a broken header) is dropped and counted.
+    static SettingsDocument parse(QByteArrayView bytes);
+    QByteArray toUtf8() const;
+
+    // Lines the last parse dropped; 0 for a well-formed file.
+    int droppedLines() const { return m_droppedLines; }
+    const std::vector<Section>& sections() const { return m_sections; }
+
+    const QString* value(const QString& section, const QString& key) const;
+    // Overwrites in place or appends the key; a new section goes at the end. False when the
+    // value was already there.
+    bool setValue(const QString& section, const QString& key, const QString& value);
+    KeyValuePairs values(const QString& section) const;
+    // A section exists when it has a header or a section below it exists, as in a registry tree.
+    bool contains(const QString& section) const;
+    // Removes the section with every section below it; false when it did not exist.
+    bool removeSection(const QString& section);
+
+private:
+    std::vector<Section> m_sections;
+    int m_droppedLines = 0;
+};
+
+// Escaping of one key or value; exact inverse of what the parser reads back.
+QString escapeSettingsText(const QString& text, bool isKey);
+
+// The four operations on a document held under the store's lock; the writes reach the file in
+// one atomic replace at commit(). Destroying a batch without commit() writes nothing.
+class SettingsBatch
+{
+public:
+    SettingsBatch(SettingsBatch&&) noexcept;
+    SettingsBatch& operator=(SettingsBatch&&) noexcept;
+    ~SettingsBatch();
+
+    QString GetSetting(const QString& appName, const QString& section, const QString& key,
+                       const QString& defaultValue = {}) const;
+    void SaveSetting(const QString& appName, const QString& section, const QString& key,
+                     const QString& value);
+    KeyValuePairs GetAllSettings(const QString& appName, const QString& section) const;
+    // A section that does not exist raises InvalidCall; callers ignore it.
+    void DeleteSetting(const QString& appName, const QString& section);
+
+    // Replaces the file when anything changed; raises PathFileAccessError when it cannot, and
+    // the file keeps its previous content.
+    void commit();
+
+private:
+    friend class SettingsStore;
+    SettingsBatch(QString filePath, std::unique_ptr<QLockFile> lock, SettingsDocument document);
+
+    QString m_filePath;
+    std::unique_ptr<QLockFile> m_lock;
+    SettingsDocument m_document;
+    bool m_changed = false;
+};
+
+// Every operation names an application name and a section; joined with "\" they must start
+// with shared().SettingsAppName, and the rest is the section. Each operation takes the lock
+// file beside the store, re-reads the file and, for a change, replaces it atomically: the last
+// writer of a key wins and the file is never torn.
+class SettingsStore
+{
+public:
+    // <config>/Velkor/Tessel.ini: $XDG_CONFIG_HOME/Velkor/Tessel.ini on Linux.
+    static QString defaultFilePath();
+
+    explicit SettingsStore(QString filePath = defaultFilePath());
+
+    const QString& filePath() const { return m_filePath; }
+
+    QString GetSetting(const QString& appName, const QString& section, const QString& key,
+                       const QString& defaultValue = {}) const;
+    void SaveSetting(const QString& appName, const QString& section, const QString& key,
+                     const QString& value);
+    KeyValuePairs GetAllSettings(const QString& appName, const QString& section) const;
+    void DeleteSetting(const QString& appName, const QString& section);
+
+    // Locks and reads the file for several operations committed as one replace. Raises
+    // PermissionDenied when another copy keeps the lock too long, PathNotFound when the
+    // folder cannot be made.
+    SettingsBatch beginBatch();
+
+private:
+    SettingsDocument readForReading() const;
+
+    QString m_filePath;
+};
+
+// The per-user store every window shares.
+SettingsStore& userSettings();
+
+} // namespace tessel
