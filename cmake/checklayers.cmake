@@ -2,7 +2,7 @@
 # header or a header of the window library, or a file of the core's own folders (board/,
 # picture/, store/) that includes anything from the window folders. Widgets headers are off the
 # core's include path, but <QtWidgets/...> still resolves through Qt's base folder.
-# Run with -DSOURCE_DIR=... -DLISTS=<file with the core and window sources>.
+# Run with -DSOURCE_DIR=... -DBINARY_DIR=... -DLISTS=<file with the core and window sources>.
 cmake_minimum_required(VERSION 3.25)
 include(${LISTS})
 set(ui_headers "")
@@ -14,7 +14,8 @@ foreach(file ${UI_SOURCES})
 endforeach()
 set(faults "")
 foreach(file ${CORE_SOURCES})
-    if(NOT file MATCHES "\\.(cpp|h)$" OR NOT file MATCHES "^${SOURCE_DIR}/")
+    if(NOT file MATCHES "\\.(cpp|h)$" OR NOT file MATCHES "^${SOURCE_DIR}/"
+       OR file MATCHES "^${BINARY_DIR}/")
         continue()
     endif()
     file(RELATIVE_PATH rel ${SOURCE_DIR} ${file})
