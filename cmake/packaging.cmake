@@ -6,11 +6,12 @@ set(CPACK_PACKAGE_NAME tessel)
 set(CPACK_PACKAGE_VENDOR Velkor)
 set(CPACK_PACKAGE_CONTACT "${TESSEL_EMAIL}")
 set(CPACK_PACKAGE_DESCRIPTION_SUMMARY "photo sliding-block puzzle")
-set(CPACK_PACKAGE_DESCRIPTION
-    "Tessel cuts a photo of your choice into a board of 3 x 3, 4 x 4 or 5 x 5 blocks, deals \
-them with the last cell empty, and you slide the blocks back until the photo is whole again. \
-It counts moves and time, plays short sounds, shows a sample of the whole photo and can keep \
-an unfinished game for the next start.")
+set(CPACK_DEBIAN_PACKAGE_DESCRIPTION "photo sliding-block puzzle
+Tessel cuts a photo of your choice into a board of 3 x 3, 4 x 4 or 5 x 5
+blocks, deals them with the last cell empty, and you slide the blocks back
+until the photo is whole again. It counts moves and time, plays short sounds,
+shows a sample of the whole photo and can keep an unfinished game for the
+next start.")
 set(CPACK_PACKAGE_HOMEPAGE_URL "${TESSEL_SITE_URL}")
 set(CPACK_PACKAGING_INSTALL_PREFIX /usr)
 set(CPACK_STRIP_FILES ON)

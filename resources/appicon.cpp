@@ -27,9 +27,8 @@ struct ColourStop
 };
 
 constexpr ColourStop plateStops[] = { { 0.0, 0x5C3820 }, { 1.0, 0x3A200E } };
-constexpr ColourStop skyStops[] = {
-    { 0.0, 0x2858C8 }, { 0.32, 0x6070A8 }, { 0.47, 0xA88880 }, { 0.64, 0xF8A058 }
-};
+constexpr ColourStop skyStops[]
+    = { { 0.0, 0x2858C8 }, { 0.32, 0x6070A8 }, { 0.47, 0xA88880 }, { 0.64, 0xF8A058 } };
 constexpr QRgb sunColour = 0xF8E038;
 constexpr qreal sunX = 0.6, sunY = 0.45, sunRadius = 0.12;
 constexpr QRgb hillColour = 0x289038;
@@ -204,8 +203,7 @@ public:
     // `size` is in device pixels: the icon is drawn for exactly that many.
     QPixmap scaledPixmap(const QSize& size, QIcon::Mode mode, QIcon::State, qreal scale) override
     {
-        QPixmap pixmap
-            = QPixmap::fromImage(drawn(std::min(size.width(), size.height()), mode));
+        QPixmap pixmap = QPixmap::fromImage(drawn(std::min(size.width(), size.height()), mode));
         pixmap.setDevicePixelRatio(scale);
         return pixmap;
     }
@@ -251,8 +249,7 @@ QByteArray appIconSvg()
                .arg(designSide);
     svg += QStringLiteral("  <title>Tessel</title>\n  <defs>\n");
     svg += QStringLiteral("    <linearGradient id=\"plate\" x1=\"0\" y1=\"0\" x2=\"0\" y2=\"1\">\n")
-        + stopsText(plateStops)
-        + QStringLiteral("    </linearGradient>\n");
+        + stopsText(plateStops) + QStringLiteral("    </linearGradient>\n");
     svg += QStringLiteral("    <linearGradient id=\"sky\" x1=\"0\" y1=\"0\" x2=\"0\" y2=\"1\">\n")
         + stopsText(skyStops) + QStringLiteral("    </linearGradient>\n");
     svg += QStringLiteral("    <linearGradient id=\"water\" x1=\"0\" y1=\"0\" x2=\"0\" y2=\"1\">\n")
@@ -267,10 +264,12 @@ QByteArray appIconSvg()
                .arg(board.y())
                .arg(board.width())
                .arg(board.height());
-    svg += QStringLiteral("      <rect x=\"0\" y=\"0\" width=\"1\" height=\"1\" fill=\"url(#sky)\"/>\n");
+    svg += QStringLiteral(
+        "      <rect x=\"0\" y=\"0\" width=\"1\" height=\"1\" fill=\"url(#sky)\"/>\n");
     svg += QStringLiteral("      <circle cx=\"%1\" cy=\"%2\" r=\"%3\" fill=\"%4\"/>\n")
                .arg(number(sunX), number(sunY), number(sunRadius), colourText(sunColour));
-    svg += QStringLiteral("      <path d=\"%1\" fill=\"%2\"/>\n").arg(hills, colourText(hillColour));
+    svg += QStringLiteral("      <path d=\"%1\" fill=\"%2\"/>\n")
+               .arg(hills, colourText(hillColour));
     svg += QStringLiteral("      <rect %1 fill=\"url(#water)\"/>\n")
                .arg(rectText(QRectF(0, waterTop, 1, 1 - waterTop)));
     svg += QStringLiteral("    </g>\n  </g>\n");

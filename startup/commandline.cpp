@@ -34,13 +34,25 @@ struct Parser
 // a command line can be judged before that application exists.
 QStringList withoutQtOptions(const QStringList& arguments)
 {
-    static const QStringList withValue {
-        "platform", "platformpluginpath", "platformtheme", "plugin", "qwindowgeometry",
-        "geometry", "qwindowicon", "icon", "qwindowtitle", "title", "session", "display",
-        "name", "style", "stylesheet", "visual", "qmljsdebugger"
-    };
-    static const QStringList flags { "reverse", "widgetcount", "sync", "nograb", "dograb",
-                                     "testability" };
+    static const QStringList withValue { "platform",
+                                         "platformpluginpath",
+                                         "platformtheme",
+                                         "plugin",
+                                         "qwindowgeometry",
+                                         "geometry",
+                                         "qwindowicon",
+                                         "icon",
+                                         "qwindowtitle",
+                                         "title",
+                                         "session",
+                                         "display",
+                                         "name",
+                                         "style",
+                                         "stylesheet",
+                                         "visual",
+                                         "qmljsdebugger" };
+    static const QStringList flags { "reverse", "widgetcount", "sync",
+                                     "nograb",  "dograb",      "testability" };
     QStringList kept;
     for (qsizetype i = 0; i < arguments.size(); ++i) {
         const QString& argument = arguments[i];

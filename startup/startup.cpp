@@ -24,12 +24,16 @@ namespace {
 // its files and what the board shows once it is up.
 Q_LOGGING_CATEGORY(startupLog, "tessel.startup", QtWarningMsg)
 
-void logStartUp(const AnaForm& form)
+void logFolders()
+{
+    qCDebug(startupLog).noquote() << "data folder" << shared().AppFolder;
+    qCDebug(startupLog).noquote() << "sound module" << soundModulePath();
+}
+
+void logBoard(const AnaForm& form)
 {
     if (!startupLog().isDebugEnabled())
         return;
-    qCDebug(startupLog).noquote() << "data folder" << shared().AppFolder;
-    qCDebug(startupLog).noquote() << "sound module" << soundModulePath();
     int blocks = 0;
     for (const PictureBox* cell : form.DağınıkParçalar)
         blocks += cell->picture().isNull() ? 0 : 1;
@@ -37,7 +41,7 @@ void logStartUp(const AnaForm& form)
     qCDebug(startupLog).noquote()
         << "photo" << shared().PhotoPath
         << QStringLiteral("%1 x %2").arg(photo.width()).arg(photo.height()) << "board"
-        << int(form.GridSize) << "x" << int(form.GridSize) << "blocks shown" << blocks;
+        << QStringLiteral("%1 x %1").arg(form.GridSize) << "blocks shown" << blocks;
 }
 
 } // namespace
@@ -101,10 +105,13 @@ int runEntryRoutine(QApplication& app, const QString& photo)
     });
     if (!form)
         return 1;
-    if (!photo.isEmpty())
+    logFolders();
+    logBoard(*form);
+    if (!photo.isEmpty()) {
         form->openPhotoFile(photo);
-    if (form)
-        logStartUp(*form);
+        if (form)
+            logBoard(*form);
+    }
     return app.exec();
 }
 

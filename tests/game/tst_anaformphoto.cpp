@@ -177,8 +177,8 @@ private slots:
         QTest::addColumn<QByteArray>("content");
         QTest::addColumn<int>("number");
         QTest::newRow("missing") << QStringLiteral("gone.jpg") << QByteArray() << 53;
-        QTest::newRow("no picture") << QStringLiteral("notes.jpg")
-                                    << QByteArray("just some words\n") << 481;
+        QTest::newRow("no picture")
+            << QStringLiteral("notes.jpg") << QByteArray("just some words\n") << 481;
         QTest::newRow("cut off") << QStringLiteral("cut.jpg") << QByteArray() << 481;
     }
 
