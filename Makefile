@@ -1,5 +1,5 @@
 # Two commands: `make run` and `make test`. Both install what a fresh Debian 12 machine lacks.
-.PHONY: run test test-debug configure build deps bench-deps bench package format format-check clean
+.PHONY: run test test-debug configure build deps bench-deps bench install package format format-check clean
 
 # Sound: Debian's Qt 6.4 Multimedia plays audio through PulseAudio's client library, built into
 # libqt6multimedia6 (no backend plugin is loaded for it); a desktop's sound server (PipeWire or
@@ -16,6 +16,7 @@ DESKTOP_PACKAGES := desktop-file-utils appstream librsvg2-bin groff-base dpkg-de
 # start-up timing watches the server for the window).
 BENCH_PACKAGES := libjpeg-turbo-progs time xvfb xauth libxcb1-dev
 WERROR ?= OFF
+PREFIX ?= /usr/local
 SUDO := $(shell [ "$$(id -u)" = 0 ] || echo sudo)
 
 # Installs the packages of $(1) that are missing.
@@ -49,6 +50,11 @@ run: configure
 
 test: build
 	ctest --preset release
+
+# The game, its files and its desktop integration under $(PREFIX), without the tests.
+install: configure
+	cmake --build --preset release --target tessel_installed
+	cmake --install build --prefix $(PREFIX)
 
 # The Debian package, build/tessel_VERSION_ARCH.deb: `apt-get install ./build/tessel_*.deb`.
 package: configure
