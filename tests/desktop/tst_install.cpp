@@ -137,10 +137,7 @@ private:
     QTemporaryDir m_root;
     QString m_prefix;
 
-    QString installed(const QString& relative) const
-    {
-        return QDir(m_prefix).filePath(relative);
-    }
+    QString installed(const QString& relative) const { return QDir(m_prefix).filePath(relative); }
     QString program() const { return installed(QStringLiteral("bin/tessel")); }
 
     // The program in the tree at `prefix` starts with the default photo of that tree on a
@@ -161,7 +158,8 @@ private:
         QCOMPARE(started.dataFolder, QFileInfo(photo).path() + u'/');
         QCOMPARE(started.soundModule, module);
         QCOMPARE(started.boards,
-                 QStringList { photo + u'|' + sizeText(photo) + QStringLiteral("|board 3 x 3|blocks 9") });
+                 QStringList { photo + u'|' + sizeText(photo)
+                               + QStringLiteral("|board 3 x 3|blocks 9") });
         QVERIFY2(started.settings.contains(QStringLiteral("\nSon Fotograf=") + photo + u'\n'),
                  qPrintable(started.settings));
         // The module named is the audio layer: it loads and offers its entry.
@@ -189,7 +187,8 @@ private slots:
              { QStringLiteral("share/tessel/Sample-1.jpg"),
                QStringLiteral("share/applications/") + appId + QStringLiteral(".desktop"),
                QStringLiteral("share/metainfo/") + appId + QStringLiteral(".metainfo.xml"),
-               QStringLiteral("share/icons/hicolor/scalable/apps/") + appId + QStringLiteral(".svg"),
+               QStringLiteral("share/icons/hicolor/scalable/apps/") + appId
+                   + QStringLiteral(".svg"),
                QStringLiteral("share/icons/hicolor/16x16/apps/") + appId + QStringLiteral(".png"),
                QStringLiteral("share/icons/hicolor/256x256/apps/") + appId + QStringLiteral(".png"),
                QStringLiteral("share/man/man6/tessel.6.gz") })
@@ -223,8 +222,8 @@ private slots:
         QImage image(320, 200, QImage::Format_RGB32);
         image.fill(QColor(30, 120, 200));
         QVERIFY(image.save(photo, "JPG"));
-        const Started started
-            = start(program(), { relative ? QStringLiteral("My photo.jpg") : photo }, m_root.path());
+        const Started started = start(
+            program(), { relative ? QStringLiteral("My photo.jpg") : photo }, m_root.path());
         QVERIFY2(started.ended, qPrintable(started.errors));
         QCOMPARE(started.exitCode, 0);
         QCOMPARE(started.boards.size(), 2);
@@ -258,8 +257,8 @@ private slots:
 
     void theDesktopEntry()
     {
-        const QString entry = installed(QStringLiteral("share/applications/") + appId
-                                        + QStringLiteral(".desktop"));
+        const QString entry
+            = installed(QStringLiteral("share/applications/") + appId + QStringLiteral(".desktop"));
         const QString validate = tool("desktop-file-validate");
         QVERIFY2(!validate.isEmpty(), "desktop-file-validate (desktop-file-utils) is needed");
         const Run check = run(validate, { entry });
@@ -323,8 +322,9 @@ private slots:
         const QString groff = tool("groff");
         QVERIFY2(!groff.isEmpty(), "groff (groff-base) is needed");
         QProcess render;
-        render.start(groff, { QStringLiteral("-man"), QStringLiteral("-ww"), QStringLiteral("-z"),
-                              QStringLiteral("-Tutf8") });
+        render.start(groff,
+                     { QStringLiteral("-man"), QStringLiteral("-ww"), QStringLiteral("-z"),
+                       QStringLiteral("-Tutf8") });
         render.write(text.out.toUtf8());
         render.closeWriteChannel();
         QVERIFY(render.waitForFinished(60000));
@@ -385,7 +385,8 @@ private slots:
         for (const char* field : { " Package: tessel\n", " Section: games\n" })
             QVERIFY2(info.out.contains(QLatin1String(field)), field);
         QVERIFY(info.out.contains(QStringLiteral(" Version: ") + QString::fromUtf8(version::text)));
-        const QString depends = info.out.section(QStringLiteral(" Depends: "), 1).section(u'\n', 0, 0);
+        const QString depends
+            = info.out.section(QStringLiteral(" Depends: "), 1).section(u'\n', 0, 0);
         for (const char* package : { "libqt6core6", "libqt6gui6", "libqt6widgets6",
                                      "libqt6multimedia6", "fonts-liberation", "libc6" })
             QVERIFY2(depends.contains(QLatin1String(package)), qPrintable(depends));

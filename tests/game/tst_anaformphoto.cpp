@@ -20,19 +20,8 @@ using namespace tessel::test;
 
 namespace {
 
-const QColor left(230, 40, 40);
-const QColor right(40, 60, 230);
-
-// Left half one colour, right half another.
-QImage halves(QSize size)
-{
-    QImage image(size, QImage::Format_RGB32);
-    image.fill(left);
-    for (int y = 0; y < size.height(); ++y)
-        for (int x = size.width() / 2; x < size.width(); ++x)
-            image.setPixelColor(x, y, right);
-    return image;
-}
+const QColor left = halvesLeft;
+const QColor right = halvesRight;
 
 bool near(const QColor& a, const QColor& b)
 {

@@ -92,7 +92,8 @@ private slots:
         QVERIFY(cell.solid);
         QCOMPARE(cell.box.width(), cell.box.height());
         // Three cells, two gaps of a pixel or more, and a frame of a pixel or more each side.
-        QVERIFY2(3 * cell.box.width() + 2 + 2 <= side, qPrintable(QString::number(cell.box.width())));
+        QVERIFY2(3 * cell.box.width() + 2 + 2 <= side,
+                 qPrintable(QString::number(cell.box.width())));
         QVERIFY(3 * cell.box.width() >= side * 2 / 3);
         QVERIFY(cell.box.right() < side - 1 && cell.box.bottom() < side - 1);
         const int x = cell.box.left() - 1;
@@ -132,8 +133,9 @@ private slots:
         file.write(appIconSvg());
         file.close();
         QProcess convert;
-        convert.start(rsvg, { QStringLiteral("-w"), QString::number(side), QStringLiteral("-h"),
-                              QString::number(side), svg, QStringLiteral("-o"), png });
+        convert.start(rsvg,
+                      { QStringLiteral("-w"), QString::number(side), QStringLiteral("-h"),
+                        QString::number(side), svg, QStringLiteral("-o"), png });
         QVERIFY(convert.waitForFinished(60000));
         QCOMPARE(convert.exitCode(), 0);
         const QImage theirs = argb(QImage(png));

@@ -35,22 +35,22 @@ private slots:
         QTest::newRow("nothing") << QStringList() << int(Outcome::Run) << QString();
         QTest::newRow("a photo") << QStringList { "My Photos/a.jpg" } << int(Outcome::Run)
                                  << "My Photos/a.jpg";
-        QTest::newRow("--version") << QStringList { "--version" } << int(Outcome::Version)
-                                   << QString();
+        QTest::newRow("--version")
+            << QStringList { "--version" } << int(Outcome::Version) << QString();
         QTest::newRow("-v") << QStringList { "-v" } << int(Outcome::Version) << QString();
         QTest::newRow("--help") << QStringList { "--help" } << int(Outcome::Help) << QString();
-        QTest::newRow("-h with a photo") << QStringList { "a.jpg", "-h" } << int(Outcome::Help)
-                                         << QString();
+        QTest::newRow("-h with a photo")
+            << QStringList { "a.jpg", "-h" } << int(Outcome::Help) << QString();
         QTest::newRow("-?") << QStringList { "-?" } << int(Outcome::Help) << QString();
-        QTest::newRow("an unknown option") << QStringList { "--shuffle" } << int(Outcome::Error)
-                                           << QString();
-        QTest::newRow("two photos") << QStringList { "a.jpg", "b.jpg" } << int(Outcome::Error)
-                                    << QString();
+        QTest::newRow("an unknown option")
+            << QStringList { "--shuffle" } << int(Outcome::Error) << QString();
+        QTest::newRow("two photos")
+            << QStringList { "a.jpg", "b.jpg" } << int(Outcome::Error) << QString();
         QTest::newRow("Qt's options with values")
             << QStringList { "-style", "fusion", "-platform", "offscreen", "a.jpg" }
             << int(Outcome::Run) << "a.jpg";
-        QTest::newRow("Qt's options, = and --") << QStringList { "--style=fusion", "-reverse" }
-                                                << int(Outcome::Run) << QString();
+        QTest::newRow("Qt's options, = and --")
+            << QStringList { "--style=fusion", "-reverse" } << int(Outcome::Run) << QString();
         QTest::newRow("Qt's option before --version")
             << QStringList { "-platform", "xcb", "--version" } << int(Outcome::Version)
             << QString();
@@ -74,9 +74,8 @@ private slots:
     {
         QCOMPARE(readCommandLine({ program, "--version" }).text, QStringLiteral("Tessel 1.2.0\n"));
         const QString help = readCommandLine({ program, "--help" }).text;
-        for (const char* part :
-             { "A photo sliding-block puzzle.", "[photo]", "--help", "--version",
-               "A picture file (.bmp or .jpg) to play with." })
+        for (const char* part : { "A photo sliding-block puzzle.", "[photo]", "--help", "--version",
+                                  "A picture file (.bmp or .jpg) to play with." })
             QVERIFY2(help.contains(QLatin1String(part)), qPrintable(help));
         QVERIFY(readCommandLine({ program, "a.jpg", "b.jpg" })
                     .text.contains(QLatin1String("one photo")));

@@ -59,7 +59,8 @@ private slots:
         touch(path("usr/share/tessel/Sample-1.jpg"));
         touch(path("usr/lib/tessel/libtessel_sound.so"));
         QCOMPARE(programDataFolder(path("usr/bin"), layout), path("usr/share/tessel"));
-        QCOMPARE(soundModuleFile(path("usr/bin"), layout), path("usr/lib/tessel/libtessel_sound.so"));
+        QCOMPARE(soundModuleFile(path("usr/bin"), layout),
+                 path("usr/lib/tessel/libtessel_sound.so"));
         // Given with a trailing separator, as the shared folder is kept.
         QCOMPARE(programDataFolder(path("usr/bin") + u'/', layout), path("usr/share/tessel"));
     }
@@ -71,7 +72,8 @@ private slots:
         touch(path("old/lib/tessel/libtessel_sound.so"));
         QVERIFY(QDir(m_dir.path()).rename(QStringLiteral("old"), QStringLiteral("new")));
         QCOMPARE(programDataFolder(path("new/bin"), layout), path("new/share/tessel"));
-        QCOMPARE(soundModuleFile(path("new/bin"), layout), path("new/lib/tessel/libtessel_sound.so"));
+        QCOMPARE(soundModuleFile(path("new/bin"), layout),
+                 path("new/lib/tessel/libtessel_sound.so"));
     }
 
     // A photo beside the program wins over an installed folder: a build folder inside a prefix
