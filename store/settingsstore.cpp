@@ -112,6 +112,8 @@ QString normalisedSection(QStringView name)
 // Reads an escaped text, dropping blanks around it that were not escaped (hand edits).
 std::optional<QString> unescape(QStringView raw)
 {
+    if (!raw.contains(u'\\'))
+        return trimBlanks(raw).toString(); // nearly every key and value
     QString out;
     out.reserve(raw.size());
     qsizetype keep = 0; // everything up to here stays; raw blanks after it may be trailing
