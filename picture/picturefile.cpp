@@ -20,44 +20,53 @@ uint32_t littleEndian32(QByteArrayView b, qsizetype at)
     return littleEndian16(b, at) | littleEndian16(b, at + 2) << 16;
 }
 
-// Bytes in memory, read forward.
+// Bytes in memory, read forward up to a limit: past it the data ends for the reader.
 class MemorySource
 {
 public:
-    MemorySource(QByteArrayView bytes, qsizetype from)
+    MemorySource(QByteArrayView bytes, qsizetype from, qint64 limit)
         : m_bytes(bytes)
+        , m_end(qsizetype(std::min<qint64>(bytes.size(), limit)))
         , m_at(from)
     { }
 
     qint64 size() const { return m_bytes.size(); }
     qint64 position() const { return m_at; }
-    int byte() { return m_at < m_bytes.size() ? uint8_t(m_bytes[m_at++]) : -1; }
+    int byte() { return m_at < m_end ? uint8_t(m_bytes[m_at++]) : -1; }
     // Moves past every 0xFF from here on.
     void skipFill()
     {
-        while (m_at < m_bytes.size() && uint8_t(m_bytes[m_at]) == 0xFF)
+        while (m_at < m_end && uint8_t(m_bytes[m_at]) == 0xFF)
+            ++m_at;
+    }
+    // Moves to the next 0xFF.
+    void skipToMarker()
+    {
+        while (m_at < m_end && uint8_t(m_bytes[m_at]) != 0xFF)
             ++m_at;
     }
     // Moves to `to`; false when the data ends before it.
     bool skipTo(qint64 to)
     {
-        m_at = std::min<qint64>(to, m_bytes.size());
-        return to <= m_bytes.size();
+        m_at = qsizetype(std::min<qint64>(to, m_end));
+        return to <= m_end;
     }
 
 private:
     QByteArrayView m_bytes;
+    qsizetype m_end;
     qsizetype m_at;
 };
 
-// A file read forward in blocks: never a seek back, so a run of fill bytes costs what reading
-// it costs, and a long segment is passed over by one seek forward.
+// A file read forward in blocks up to a limit: never a seek back, so a run of fill bytes costs
+// what reading it costs, and a long segment is passed over by one seek forward.
 class FileSource
 {
 public:
-    FileSource(QIODevice& file, qint64 size, qint64 from)
+    FileSource(QIODevice& file, qint64 size, qint64 from, qint64 limit)
         : m_file(file)
         , m_size(size)
+        , m_end(std::min(size, limit))
         , m_start(from)
     {
         m_file.seek(from);
@@ -71,24 +80,15 @@ public:
             return -1;
         return uint8_t(m_buffer[m_at++]);
     }
-    void skipFill()
-    {
-        for (;;) {
-            const auto end = m_buffer.cend();
-            const auto found = std::find_if(m_buffer.cbegin() + m_at, end,
-                                            [](char c) { return uint8_t(c) != 0xFF; });
-            m_at = found - m_buffer.cbegin();
-            if (found != end || !refill())
-                return;
-        }
-    }
+    void skipFill() { skipWhile(true); }
+    void skipToMarker() { skipWhile(false); }
     bool skipTo(qint64 to)
     {
         if (to >= m_start && to <= m_start + m_buffer.size()) {
             m_at = to - m_start;
             return true;
         }
-        if (to > m_size)
+        if (to > m_end)
             return false;
         m_start = to;
         m_buffer.clear();
@@ -97,17 +97,32 @@ public:
     }
 
 private:
+    // Moves past the bytes that are 0xFF (`fill`) or that are not.
+    void skipWhile(bool fill)
+    {
+        for (;;) {
+            const auto end = m_buffer.cend();
+            const auto found = std::find_if(m_buffer.cbegin() + m_at, end, [fill](char c) {
+                return (uint8_t(c) == 0xFF) != fill;
+            });
+            m_at = found - m_buffer.cbegin();
+            if (found != end || !refill())
+                return;
+        }
+    }
+
     bool refill()
     {
         m_start += m_buffer.size();
         m_at = 0;
-        m_buffer = m_file.read(blockBytes);
+        m_buffer = m_file.read(std::min(blockBytes, m_end - m_start));
         return !m_buffer.isEmpty();
     }
 
     static constexpr qint64 blockBytes = 256 * 1024;
     QIODevice& m_file;
     qint64 m_size;
+    qint64 m_end; // nothing from here on is read
     qint64 m_start; // file position of m_buffer[0]
     QByteArray m_buffer;
     qsizetype m_at = 0;
@@ -116,7 +131,7 @@ private:
 struct JpegWalk
 {
     enum Result {
-        Unknown, // a layout this does not know, or no scan at all: the reader decides
+        Unknown, // no scan at all, or a segment length this does not know: the reader decides
         Cut, // the headers end before the first scan
         Scan, // the first scan's coded data begins at scanData
     } result
@@ -154,24 +169,22 @@ std::optional<JpegFrame> readFrame(Source& in, int marker)
 }
 
 // Walks the segments from just after the start marker to the first scan (a thumbnail inside a
-// segment is passed over with it).
+// segment is passed over with it) as libjpeg does: bytes where a marker should stand are passed
+// over up to the next 0xFF, and so is a 0xFF 0x00 pair. Headers longer than jpegHeaderBytes
+// count as no headers at all.
 template<class Source>
 JpegWalk walkJpeg(Source& in)
 {
     JpegWalk walk;
     for (;;) {
-        const int b = in.byte();
-        if (b < 0)
+        in.skipToMarker();
+        if (in.byte() < 0)
             return walk;
-        if (b != 0xFF) {
-            walk.result = JpegWalk::Unknown;
-            return walk;
-        }
         in.skipFill();
         const int marker = in.byte();
         if (marker < 0)
             return walk;
-        if (marker == 0x01 || (marker >= 0xD0 && marker <= 0xD8))
+        if (marker == 0x00 || marker == 0x01 || (marker >= 0xD0 && marker <= 0xD8))
             continue;
         if (marker == 0xD9) {
             walk.result = JpegWalk::Unknown;
@@ -289,7 +302,7 @@ PictureCheck checkPictureData(QByteArrayView bytes)
 {
     PictureCheck check;
     if (startsLikeJpeg(bytes)) {
-        MemorySource in(bytes, 2);
+        MemorySource in(bytes, 2, jpegHeaderBytes);
         const JpegWalk walk = walkJpeg(in);
         check.jpeg = walk.frame;
         check.complete = walk.result == JpegWalk::Unknown
@@ -308,7 +321,7 @@ PictureCheck checkPictureFile(QIODevice& file)
         return check;
     const QByteArray head = file.read(34);
     if (startsLikeJpeg(head)) {
-        FileSource in(file, size, 2);
+        FileSource in(file, size, 2, jpegHeaderBytes);
         const JpegWalk walk = walkJpeg(in);
         check.jpeg = walk.frame;
         check.complete = walk.result == JpegWalk::Unknown

@@ -19,6 +19,10 @@ namespace tessel {
 // length, and costs at most this much reading.
 inline constexpr qint64 jpegEndSearchBytes = 16 * 1024 * 1024;
 
+// A JPEG's segments before its first scan (fill bytes included) are read this far at most: one
+// with more is no photo (a camera's headers take a few hundred KB) and counts as cut off.
+inline constexpr qint64 jpegHeaderBytes = 64 * 1024 * 1024;
+
 // A picture whose decode would need more memory than this is refused as unreadable.
 inline constexpr qint64 maxDecodeBytes = 512 * 1024 * 1024;
 
@@ -45,9 +49,10 @@ struct PictureCheck
     std::optional<JpegFrame> jpeg;
 };
 
-// False for a JPEG whose last scan has no end marker within jpegEndSearchBytes of the end (a
-// camera's data after the end marker is fine) and for an uncompressed BMP shorter than its rows
-// need. Anything else, other kinds of file included, is left to the reader: true.
+// False for a JPEG whose headers hold no scan within jpegHeaderBytes, or whose last scan has no
+// end marker within jpegEndSearchBytes of the end (a camera's data after the end marker is
+// fine), and for an uncompressed BMP shorter than its rows need. Anything else, other kinds of
+// file included, is left to the reader: true.
 PictureCheck checkPictureData(QByteArrayView bytes);
 // The same for a file, read from its start; complete when it cannot be read (the reader then
 // says so). Reads the headers forward in blocks and the tail once, whatever fills the file.

@@ -61,6 +61,14 @@ QByteArray withFillBytes(const QByteArray& jpeg, qsizetype count)
     return jpeg.left(2) + QByteArray(count, '\xFF') + jpeg.mid(2);
 }
 
+// Six bytes of junk between the first segment after the start marker and the next, which
+// libjpeg passes over with a warning.
+QByteArray withJunkBetweenSegments(const QByteArray& jpeg)
+{
+    const qsizetype next = 4 + qFromBigEndian<quint16>(jpeg.constData() + 4);
+    return jpeg.left(next) + QByteArray("Exif\0\0", 6) + jpeg.mid(next);
+}
+
 // A bitmap header claiming width x height at `bits` bits, and nothing after it.
 QByteArray bmpClaiming(qint32 width, qint32 height, quint16 bits)
 {
@@ -136,6 +144,13 @@ private slots:
             << withFillBytes(jpeg, 1 << 20) << true;
         QTest::newRow("JPEG start marker and fill bytes to the end")
             << jpeg.left(2) + QByteArray(1 << 20, '\xFF') << false;
+        QTest::newRow("JPEG with more headers than any photo")
+            << withFillBytes(jpeg, jpegHeaderBytes) << false;
+        // The walk passes over junk where a marker should stand, as the decoder does.
+        QTest::newRow("JPEG with junk between two segments")
+            << withJunkBetweenSegments(jpeg) << true;
+        QTest::newRow("JPEG with junk between two segments, cut in its scan")
+            << withJunkBetweenSegments(jpeg).left(jpeg.size() * 2 / 3) << false;
         // The end marker is looked for in the file's last 16 MB only.
         QTest::newRow("JPEG with its end marker at the end of the searched tail")
             << jpeg + QByteArray(jpegEndSearchBytes - 2, 'x') << true;
@@ -255,9 +270,13 @@ private slots:
         QTemporaryDir dir;
         // 15000 x 15000 at 4:2:0: 675 MB of coefficients; a baseline one of that size is
         // within the bound.
-        const QString large = written(dir, QStringLiteral("large.jpg"),
-                                      tessel::test::jpegClaiming(15000, 15000, true));
-        QCOMPARE(loadError(large), ErrorCode::InvalidPicture);
+        const QByteArray large = tessel::test::jpegClaiming(15000, 15000, true);
+        QCOMPARE(loadError(written(dir, QStringLiteral("large.jpg"), large)),
+                 ErrorCode::InvalidPicture);
+        // The decoder finds the frame behind junk between two segments; so does the estimate.
+        QCOMPARE(
+            loadError(written(dir, QStringLiteral("junk.jpg"), withJunkBetweenSegments(large))),
+            ErrorCode::InvalidPicture);
         const QString small = written(dir, QStringLiteral("small.jpg"),
                                       encoded(detailed(QSize(120, 90)), "JPG", true));
         QCOMPARE(Photo::load(small).size(), QSize(120, 90));
