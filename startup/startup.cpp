@@ -4,12 +4,14 @@
 #include "common/messagebox.h"
 #include "common/resourcestring.h"
 #include "common/shared.h"
+#include "common/translations.h"
 #include "common/visualstyle.h"
 #include "game/anaform.h"
 #include "picture/photoprefetch.h"
 #include "startup/platform.h"
 
 #include <QApplication>
+#include <QLocale>
 #include <QPointer>
 
 namespace tessel {
@@ -44,6 +46,8 @@ int runEntryRoutine(QApplication& app)
 {
     QApplication::setApplicationName(productName);
     QApplication::setWindowIcon(applicationIcon());
+    // Every text in the user's language, Qt's own included, before the first one shows.
+    ignoreErrors([] { useLanguageOf(QLocale::system()); });
     const ReportingTrap trap = reportingTrap();
     trap([] { InitVisualStyles(); });
     trap([] { CheckPlatformVersion(); });

@@ -57,6 +57,7 @@ void arrangeBoard(AnaForm& form, const QString& board)
     form.Etiket.at(1)->setCaption(QStringLiteral("00:00:00"));
     form.Etiket.at(3)->setCaption(QStringLiteral("0"));
     form.SüreHesapla->setInterval(ClockTimer::runningInterval);
+    form.nameCells();
 }
 
 QString boardText(const AnaForm& form)
