@@ -87,10 +87,12 @@ void HakkındaFormu::createControls()
     label(0, 180, true)->setCaption(QStringLiteral("#"));
     setTextColor(Etiket[0], titleBlue);
 
-    // The links are Tab stops, in the design's order, before the button.
+    // The links are Tab stops, in the design's order, before the button; the window still
+    // opens with the button focused, so that Enter closes it as before rather than open a link.
     QWidget::setTabOrder(VelkorEtiketi, MesajGönderEtiketi);
     QWidget::setTabOrder(MesajGönderEtiketi, EPostaGönderEtiketi);
     QWidget::setTabOrder(EPostaGönderEtiketi, TamamDüğmesi);
+    TamamDüğmesi->setFocus();
 
     SimgeKutusu = named(new QLabel(Altlık), QString::fromUtf8("SimgeKutusu"));
     setTwipsGeometry(SimgeKutusu, 180, 300, 480, 480);

@@ -13,13 +13,20 @@ private slots:
     {
         QTest::addColumn<QString>("caption");
         QTest::addColumn<QString>("plain");
-        QTest::newRow("mark inside, blank after") << "Show ph&oto sample " << "Show photo sample";
-        QTest::newRow("mark first") << "&3 x 3 Blocks " << "3 x 3 Blocks";
-        QTest::newRow("a doubled mark is an ampersand") << "Salt && &Pepper" << "Salt & Pepper";
-        QTest::newRow("a mark at the end goes") << "Odd&" << "Odd";
-        QTest::newRow("blank before and after") << "  Preview  " << "Preview";
-        QTest::newRow("nothing to take away") << "OK" << "OK";
-        QTest::newRow("empty") << "" << "";
+        QTest::newRow("mark inside, blank after") << "Show ph&oto sample "
+                                                  << "Show photo sample";
+        QTest::newRow("mark first") << "&3 x 3 Blocks "
+                                    << "3 x 3 Blocks";
+        QTest::newRow("a doubled mark is an ampersand") << "Salt && &Pepper"
+                                                        << "Salt & Pepper";
+        QTest::newRow("a mark at the end goes") << "Odd&"
+                                                << "Odd";
+        QTest::newRow("blank before and after") << "  Preview  "
+                                                << "Preview";
+        QTest::newRow("nothing to take away") << "OK"
+                                              << "OK";
+        QTest::newRow("empty") << ""
+                               << "";
     }
 
     void captionsReadWithoutMarksAndBlanks()

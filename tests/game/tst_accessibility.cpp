@@ -134,11 +134,7 @@ private:
 
     AnaForm& openForm()
     {
-        m_form = std::make_unique<AnaForm>(*m_store);
-        m_form->setAttribute(Qt::WA_DeleteOnClose, false);
-        m_form->applyAppearance();
-        m_form->OrjinalFotoğrafKutusu = Photo(testPhoto());
-        activate(m_form.get());
+        m_form = openGameWindow(*m_store);
         return *m_form;
     }
 
@@ -279,6 +275,7 @@ private slots:
         AnaForm& form = openForm();
         QPointer<HakkındaFormu> about = new HakkındaFormu(&form);
         activate(about);
+        QCOMPARE(QApplication::focusWidget(), about->TamamDüğmesi); // Enter closes it
 
         for (WebEtiketi* link :
              { about->VelkorEtiketi, about->MesajGönderEtiketi, about->EPostaGönderEtiketi }) {

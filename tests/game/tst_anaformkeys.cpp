@@ -112,15 +112,8 @@ private:
     // no game running.
     AnaForm& openForm()
     {
-        m_form = std::make_unique<AnaForm>(*m_store);
-        m_form->setAttribute(Qt::WA_DeleteOnClose, false);
-        m_form->applyAppearance();
-        m_form->OrjinalFotoğrafKutusu = Photo(testPhoto());
+        m_form = openGameWindow(*m_store);
         m_form->ParçalaraBölSeçeneği[0]->setChecked(true);
-        m_form->show();
-        QApplication::setActiveWindow(m_form.get());
-        if (!QTest::qWaitForWindowActive(m_form.get()))
-            qFatal("window not active");
         return *m_form;
     }
 

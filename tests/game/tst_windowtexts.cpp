@@ -136,8 +136,10 @@ private:
         const QImage shot = window->grab().toImage();
         QVERIFY(!shot.isNull());
         const QString folder = qEnvironmentVariable("TESSEL_SCREENSHOTS");
-        if (!folder.isEmpty())
+        if (!folder.isEmpty()) {
+            QVERIFY(QDir().mkpath(folder));
             QVERIFY(shot.save(QDir(folder).filePath(name + QStringLiteral(".png"))));
+        }
     }
 
     void checkWindow(QWidget* window, const QString& what)

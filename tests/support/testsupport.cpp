@@ -4,11 +4,13 @@
 #include "store/settingskeys.h"
 #include "store/settingsstore.h"
 
+#include <QApplication>
 #include <QBuffer>
 #include <QFile>
 #include <QPainter>
 #include <QRadioButton>
 #include <QSignalBlocker>
+#include <QTest>
 #include <QtEndian>
 
 #include <cmath>
@@ -26,6 +28,19 @@ QImage testPhoto(QSize size)
                 x, y, QColor(x * 255 / size.width(), y * 255 / size.height(), square ? 230 : 40));
         }
     return image;
+}
+
+std::unique_ptr<AnaForm> openGameWindow(SettingsStore& store)
+{
+    auto form = std::make_unique<AnaForm>(store);
+    form->setAttribute(Qt::WA_DeleteOnClose, false);
+    form->applyAppearance();
+    form->OrjinalFotoğrafKutusu = Photo(testPhoto());
+    form->show();
+    QApplication::setActiveWindow(form.get());
+    if (!QTest::qWaitForWindowActive(form.get()))
+        qFatal("window not active");
+    return form;
 }
 
 void arrangeBoard(AnaForm& form, const QString& board)

@@ -11,6 +11,8 @@
 #include <QQueue>
 #include <QStringList>
 
+#include <memory>
+
 namespace tessel {
 class AnaForm;
 class SettingsStore;
@@ -21,6 +23,10 @@ namespace tessel::test {
 // A photo whose every part differs: colour runs one way across, another way down, with a
 // checker of bright squares, so a block in the wrong place or scaled wrongly shows at once.
 QImage testPhoto(QSize size = QSize(300, 240));
+
+// A game window on `store` as the player finds it: its appearance applied, testPhoto() held,
+// shown and active, so that the keyboard reaches it. Closing it does not delete it.
+std::unique_ptr<AnaForm> openGameWindow(SettingsStore& store);
 
 // Boards as text: rows separated by "/", cells by blanks, the empty cell "." (for example
 // "0 1 2/3 . 5/6 7 4").
