@@ -98,4 +98,12 @@ void BoardFrame::focusOutEvent(QFocusEvent* event)
     update();
 }
 
+void BoardFrame::childEvent(QChildEvent* event)
+{
+    QGroupBox::childEvent(event);
+    // New cells may stand elsewhere: the focus frame follows them.
+    if (event->type() == QEvent::ChildAdded || event->type() == QEvent::ChildRemoved)
+        update();
+}
+
 } // namespace tessel

@@ -29,6 +29,7 @@ protected:
     void paintEvent(QPaintEvent* event) override;
     void focusInEvent(QFocusEvent* event) override;
     void focusOutEvent(QFocusEvent* event) override;
+    void childEvent(QChildEvent* event) override;
 };
 
 } // namespace tessel

@@ -242,7 +242,7 @@ Space or an arrow key: deal a new game when none is running</source>
         <comment>3000</comment>
         <extracomment>The board&apos;s tooltip and its description for screen readers: the keys of the board.</extracomment>
         <translation>Ok tuşları: boş hücrenin yanındaki parçayı okun gösterdiği yönde boş hücreye kaydırır
-Boşluk ya da bir ok tuşu: oyun yokken yeni bir oyun başlatır</translation>
+Boşluk tuşu ya da bir ok tuşu: oyun yokken yeni bir oyun başlatır</translation>
     </message>
     <message>
         <source>Block %1, row %2, column %3</source>

@@ -310,12 +310,16 @@ private slots:
     {
         AnaForm& form = openForm();
         BoardFrame* board = form.board();
+        // Round the cells of every block count, clear of them and inside the board's frame.
+        for (int option : { 2, 1, 0 }) {
+            form.ParçalaraBölSeçeneği[option]->setChecked(true);
+            const QRect frame = board->focusFrameRect();
+            QVERIFY(!frame.isEmpty());
+            for (const PictureBox* cell : form.DağınıkParçalar)
+                QVERIFY(frame.adjusted(2, 2, -2, -2).contains(cell->geometry()));
+            QVERIFY(board->rect().contains(frame));
+        }
         const QRect frame = board->focusFrameRect();
-        QVERIFY(!frame.isEmpty());
-        // Round the cells, inside the board's frame.
-        for (const PictureBox* cell : form.DağınıkParçalar)
-            QVERIFY(frame.contains(cell->geometry()));
-        QVERIFY(board->rect().contains(frame));
 
         form.YeniOyunDüğmesi->setFocus();
         const QImage without = board->grab().toImage();
