@@ -191,7 +191,8 @@ void AnaForm::applyAppearance()
 {
     const ReportingTrap trap = reportingTrap();
     trap([this] { LocalizeForm(this); });
-    trap([this] {
+    // Like drawing, what screen readers and tooltips say is no step worth a report.
+    ignoreErrors([this] {
         nameForScreenReaders(this);
         ÖrnekKutusu->setAccessibleName(plainCaption(Çerçeve.at(2)->title()));
         // The board's keys, for the mouse and for screen readers.
