@@ -58,7 +58,10 @@ private slots:
 
     void theCataloguesAreEmbedded()
     {
-        QCOMPARE(translatedLanguages(), (QStringList { "de", "tr" }));
+        const QStringList languages = translatedLanguages();
+        QVERIFY(languages.contains(QStringLiteral("de")));
+        QVERIFY(languages.contains(QStringLiteral("tr")));
+        QVERIFY(!languages.contains(QStringLiteral("en"))); // the table's own
         QCOMPARE(useLanguageOf(QLocale(QLocale::German, QLocale::Austria)), QStringLiteral("de"));
         QCOMPARE(ResourceString(600), QStringLiteral("&Neues Spiel"));
         QCOMPARE(useLanguageOf(QLocale(QLocale::Turkish, QLocale::Turkey)), QStringLiteral("tr"));
@@ -78,8 +81,8 @@ private slots:
     void everyTextIsTranslatedWithItsPlaceholders_data()
     {
         QTest::addColumn<QString>("language");
-        QTest::newRow("German") << "de";
-        QTest::newRow("Turkish") << "tr";
+        for (const QString& language : translatedLanguages())
+            QTest::newRow(qPrintable(language)) << language;
     }
 
     void everyTextIsTranslatedWithItsPlaceholders()
