@@ -1,6 +1,6 @@
 # Two commands: `make run` and `make test`. Both install what a fresh Debian 12 machine lacks.
 .PHONY: run test test-debug configure build deps bench-deps bench install package format format-check \
-        clean fuzz-deps fuzz-build fuzz fuzz-regress
+        clean fuzz-deps fuzz-build fuzz fuzz-regress translations
 
 # The installation's checks: the desktop entry's and metainfo's validators, a second SVG
 # renderer for the icon, groff for the manual page, and what the Debian package is built with
@@ -9,9 +9,12 @@ DESKTOP_PACKAGES := desktop-file-utils appstream librsvg2-bin groff-base dpkg-de
 # Sound: Debian's Qt 6.4 Multimedia plays audio through PulseAudio's client library, built into
 # libqt6multimedia6 (no backend plugin is loaded for it); a desktop's sound server (PipeWire or
 # PulseAudio) gives it the output devices. A machine without one has no device and stays silent.
+# Languages: lupdate and lrelease (qt6-l10n-tools) with their CMake functions (qt6-tools-dev)
+# compile the translations at build time; Qt's own catalogues (qt6-translations-l10n) translate
+# its buttons.
 PACKAGES := cmake ninja-build g++ make pkg-config qt6-base-dev qt6-base-dev-tools \
             qt6-multimedia-dev libqt6multimedia6 libpulse0 libgl-dev fonts-liberation \
-            $(DESKTOP_PACKAGES)
+            qt6-tools-dev qt6-l10n-tools qt6-translations-l10n $(DESKTOP_PACKAGES)
 # Only `make bench` needs these: djpeg (the floor of a JPEG decode), GNU time (a program's own
 # peak memory), Xvfb with xauth for xvfb-run, and the X client library's headers (the
 # start-up timing watches the server for the window).
@@ -105,6 +108,11 @@ test-debug: deps
 	cmake --preset debug -DTESSEL_WERROR=$(WERROR)
 	cmake --build --preset debug
 	ctest --preset debug
+
+# Brings resources/translations/*.ts up to date with the string table (lupdate); then translate
+# the new texts in Qt Linguist (`linguist resources/translations/tessel_de.ts`).
+translations: configure
+	cmake --build --preset release --target update_translations
 
 format:
 	git ls-files '*.cpp' '*.h' | xargs clang-format -i

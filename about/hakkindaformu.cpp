@@ -1,6 +1,7 @@
 #include "about/hakkindaformu.h"
 
 #include "about/linkrules.h"
+#include "common/accessibility.h"
 #include "common/controls.h"
 #include "common/errors.h"
 #include "common/messagerules.h"
@@ -87,6 +88,13 @@ void HakkındaFormu::createControls()
     label(0, 180, true)->setCaption(QStringLiteral("#"));
     setTextColor(Etiket[0], titleBlue);
 
+    // The links are Tab stops, in the design's order, before the button; the window still
+    // opens with the button focused, so that Enter closes it as before rather than open a link.
+    QWidget::setTabOrder(VelkorEtiketi, MesajGönderEtiketi);
+    QWidget::setTabOrder(MesajGönderEtiketi, EPostaGönderEtiketi);
+    QWidget::setTabOrder(EPostaGönderEtiketi, TamamDüğmesi);
+    TamamDüğmesi->setFocus();
+
     SimgeKutusu = named(new QLabel(Altlık), QString::fromUtf8("SimgeKutusu"));
     setTwipsGeometry(SimgeKutusu, 180, 300, 480, 480);
     drawIcon();
@@ -140,7 +148,8 @@ void HakkındaFormu::readLinkLayouts()
 
 void HakkındaFormu::Form_Load(const ProgramInfo& program, const StringLookup& strings)
 {
-    ignoreErrors([&] { Altlık->setBackColor(palette().color(QPalette::Window)); });
+    // The window's own colour, also after the desktop's colours change.
+    ignoreErrors([&] { Altlık->useParentBackColor(); });
     ignoreErrors([&] { setWindowTitle(strings(2400)); });
     ignoreErrors([&] { Etiket.at(0)->setCaption(program.title); });
     ignoreErrors([&] {
@@ -153,6 +162,7 @@ void HakkındaFormu::Form_Load(const ProgramInfo& program, const StringLookup& s
     ignoreErrors(
         [&] { EPostaGönderEtiketi->setCaption(strings(toInt16(EPostaGönderEtiketi->Caption()))); });
     ignoreErrors([&] { TamamDüğmesi->setText(strings(toInt16(TamamDüğmesi->text()))); });
+    ignoreErrors([&] { nameForScreenReaders(this); });
 }
 
 void HakkındaFormu::mouseMoveEvent(QMouseEvent* event)

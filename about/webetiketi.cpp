@@ -1,14 +1,61 @@
 #include "about/webetiketi.h"
 
 #include "about/linkrules.h"
+#include "common/accessibletext.h"
 #include "common/numbers.h"
 #include "common/urlopener.h"
 #include "version.h"
 
+#include <QAccessibleWidget>
 #include <QApplication>
 #include <QMouseEvent>
+#include <QPainter>
+#include <QStyleOptionFocusRect>
 
 namespace tessel {
+
+namespace {
+
+// A link to screen readers: named after its caption; pressing it follows it.
+class LinkInterface : public QAccessibleWidget
+{
+public:
+    explicit LinkInterface(WebEtiketi* link)
+        : QAccessibleWidget(link, QAccessible::Link)
+    { }
+
+    QString text(QAccessible::Text t) const override
+    {
+        if (t == QAccessible::Name && widget()->accessibleName().isEmpty())
+            return plainCaption(link()->Caption());
+        return QAccessibleWidget::text(t);
+    }
+
+    QStringList actionNames() const override
+    {
+        return QAccessibleWidget::actionNames() << pressAction();
+    }
+
+    void doAction(const QString& actionName) override
+    {
+        if (actionName == pressAction())
+            link()->follow();
+        else
+            QAccessibleWidget::doAction(actionName);
+    }
+
+private:
+    WebEtiketi* link() const { return static_cast<WebEtiketi*>(widget()); }
+};
+
+QAccessibleInterface* linkInterface(const QString& className, QObject* object)
+{
+    if (className == QLatin1String("tessel::WebEtiketi"))
+        return new LinkInterface(static_cast<WebEtiketi*>(object));
+    return nullptr;
+}
+
+} // namespace
 
 QString WebEtiketi::defaultUrl()
 {
@@ -20,13 +67,17 @@ WebEtiketi::WebEtiketi(QWidget* parent)
     , Etiket(new Label(this))
     , m_Url(defaultUrl())
 {
+    static const bool interfaceInstalled = [] {
+        QAccessible::installFactory(linkInterface);
+        return true;
+    }();
+    Q_UNUSED(interfaceInstalled);
     Etiket->setObjectName(QStringLiteral("Etiket"));
     Etiket->setCaption(defaultCaption);
     // Opaque, on the platform's usual label ground, whatever the container's colour.
-    QPalette pal = Etiket->palette();
-    pal.setColor(QPalette::Window, QApplication::palette().color(QPalette::Window));
-    Etiket->setPalette(pal);
+    takeLabelGround();
     Etiket->setAutoFillBackground(true);
+    setFocusPolicy(Qt::TabFocus);
     applyForeColor(defaultForeColor);
     Etiket->setCursor(handCursor());
     // Moves without a button reach the label only when it tracks them.
@@ -162,10 +213,60 @@ void WebEtiketi::resizeEvent(QResizeEvent* event)
 
 void WebEtiketi::changeEvent(QEvent* event)
 {
-    // A system colour follows the palette it is taken from.
-    if (event->type() == QEvent::PaletteChange && (m_foreColor & systemColorFlag))
+    // A system colour follows the palette it is taken from, and every colour the ground.
+    if (event->type() == QEvent::PaletteChange) {
+        takeLabelGround();
         applyForeColor(m_foreColor);
+    }
     QWidget::changeEvent(event);
+}
+
+void WebEtiketi::takeLabelGround()
+{
+    const QColor ground = QApplication::palette().color(QPalette::Window);
+    if (Etiket->palette().color(QPalette::Window) == ground)
+        return;
+    QPalette pal = Etiket->palette();
+    pal.setColor(QPalette::Window, ground);
+    Etiket->setPalette(pal);
+}
+
+void WebEtiketi::keyPressEvent(QKeyEvent* event)
+{
+    switch (event->key()) {
+    case Qt::Key_Return:
+    case Qt::Key_Enter:
+    case Qt::Key_Space:
+        follow();
+        return;
+    default:
+        QWidget::keyPressEvent(event);
+    }
+}
+
+void WebEtiketi::paintEvent(QPaintEvent* event)
+{
+    QWidget::paintEvent(event);
+    if (!hasFocus())
+        return;
+    // In the margin round the text, which is there for it.
+    QPainter painter(this);
+    QStyleOptionFocusRect option;
+    option.initFrom(this);
+    option.backgroundColor = palette().color(QPalette::Window);
+    style()->drawPrimitive(QStyle::PE_FrameFocusRect, &option, &painter, this);
+}
+
+void WebEtiketi::focusInEvent(QFocusEvent* event)
+{
+    QWidget::focusInEvent(event);
+    update();
+}
+
+void WebEtiketi::focusOutEvent(QFocusEvent* event)
+{
+    QWidget::focusOutEvent(event);
+    update();
 }
 
 bool WebEtiketi::eventFilter(QObject* watched, QEvent* event)
@@ -197,13 +298,23 @@ void WebEtiketi::fit()
 
 void WebEtiketi::applyForeColor(quint32 color)
 {
-    QPalette pal = Etiket->palette();
-    pal.setColor(QPalette::WindowText, colorFromStored(color, palette()));
-    Etiket->setPalette(pal);
+    // On a dark ground a dark colour gives way to a lighter shade of it; the stored value stays.
+    const QColor shown = readableTextColor(colorFromStored(color, palette()),
+                                           Etiket->palette().color(QPalette::Window));
     m_foreColor = color;
+    if (Etiket->palette().color(QPalette::WindowText) == shown)
+        return;
+    QPalette pal = Etiket->palette();
+    pal.setColor(QPalette::WindowText, shown);
+    Etiket->setPalette(pal);
 }
 
 void WebEtiketi::Etiket_Click()
+{
+    follow();
+}
+
+void WebEtiketi::follow()
 {
     openUrl(m_Url);
 }

@@ -55,6 +55,10 @@ public:
     void ReadProperties(const PropertyBag& bag);
     void WriteProperties(PropertyBag& bag) const;
 
+    // Opens the link's address, as a click on its text does: also Enter or Space while the
+    // link has the focus (it is a Tab stop), and a screen reader's press.
+    void follow();
+
 signals:
     // MouseMove: the label's mouse moves, buttons (1, 2, 4) and keys (Shift 1, Ctrl 2, Alt 4)
     // held, position on the label in twips.
@@ -65,11 +69,16 @@ signals:
 protected:
     void resizeEvent(QResizeEvent* event) override;
     void changeEvent(QEvent* event) override;
+    void keyPressEvent(QKeyEvent* event) override;
+    void paintEvent(QPaintEvent* event) override;
+    void focusInEvent(QFocusEvent* event) override;
+    void focusOutEvent(QFocusEvent* event) override;
     bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
     void fit();
     void applyForeColor(quint32 color);
+    void takeLabelGround();
     void Etiket_Click();
     QFont ambientFont() const;
 

@@ -2,6 +2,10 @@
 
 #include "common/resourcestring.h"
 
+#include <QStringList>
+
+#include <utility>
+
 namespace tessel {
 
 bool isMoveAllowed(int index, int blankIndex, int gridSize)
@@ -14,6 +18,25 @@ bool isMoveAllowed(int index, int blankIndex, int gridSize)
     if (blankIndex == index + 1)
         return (index + 1) % gridSize != 0;
     return blankIndex == index - gridSize || blankIndex == index + gridSize;
+}
+
+int cellForArrow(Arrow arrow, int blankIndex, int gridSize)
+{
+    if (gridSize <= 0 || blankIndex < 0 || blankIndex >= gridSize * gridSize)
+        return -1;
+    const int row = blankIndex / gridSize;
+    const int column = blankIndex % gridSize;
+    switch (arrow) {
+    case Arrow::Left:
+        return column + 1 < gridSize ? blankIndex + 1 : -1;
+    case Arrow::Right:
+        return column > 0 ? blankIndex - 1 : -1;
+    case Arrow::Up:
+        return row + 1 < gridSize ? blankIndex + gridSize : -1;
+    case Arrow::Down:
+        return row > 0 ? blankIndex - gridSize : -1;
+    }
+    return -1;
 }
 
 int cellsAtHome(std::span<const QString> tags)
@@ -29,15 +52,31 @@ bool isPhotoComplete(std::span<const QString> tags)
     return !tags.empty() && cellsAtHome(tags) == static_cast<int>(tags.size()) - 1;
 }
 
+QString completionTime(const ElapsedTime& time)
+{
+    QStringList parts;
+    for (const auto& [value, word] :
+         { std::pair<int, int> { time.hours, 1100 }, std::pair<int, int> { time.minutes, 1200 },
+           std::pair<int, int> { time.seconds, 1250 } }) {
+        if (value != 0)
+            parts << QString::number(value) + ResourceStringForCount(word, value);
+    }
+    QString text;
+    for (qsizetype i = 0; i < parts.size(); ++i) {
+        if (i == 0)
+            text = parts[i];
+        else
+            text = ResourceString(i + 1 == parts.size() ? 3090 : 3080).arg(text, parts[i]);
+    }
+    return text;
+}
+
 QString completionMessage(const ElapsedTime& time, int32_t clickCount)
 {
-    auto part = [](int value, int word) {
-        return value == 0 ? QString() : QString::number(value) + ResourceString(word);
-    };
     const QString lineBreak = QStringLiteral("\r\n");
     return ResourceString(1300) + lineBreak + lineBreak + ResourceString(1320)
-        + part(time.hours, 1100) + part(time.minutes, 1200) + part(time.seconds, 1250) + lineBreak
-        + lineBreak + ResourceString(1340) + QString::number(clickCount);
+        + completionTime(time) + lineBreak + lineBreak + ResourceString(1340)
+        + QString::number(clickCount);
 }
 
 } // namespace tessel

@@ -2,6 +2,8 @@
 
 #include "common/errors.h"
 
+#include <cmath>
+
 namespace tessel {
 
 QColor colorFromBgr(quint32 bgr)
@@ -57,6 +59,58 @@ QColor colorFromStored(quint32 value, const QPalette& palette)
     if (value & systemColorFlag)
         return palette.color(systemColorRole(value & ~systemColorFlag));
     return colorFromBgr(value);
+}
+
+double relativeLuminance(const QColor& color)
+{
+    auto linear = [](double channel) {
+        return channel <= 0.04045 ? channel / 12.92 : std::pow((channel + 0.055) / 1.055, 2.4);
+    };
+    const QColor rgb = color.toRgb();
+    return 0.2126 * linear(rgb.redF()) + 0.7152 * linear(rgb.greenF())
+        + 0.0722 * linear(rgb.blueF());
+}
+
+double contrastRatio(const QColor& a, const QColor& b)
+{
+    const double la = relativeLuminance(a);
+    const double lb = relativeLuminance(b);
+    return (std::max(la, lb) + 0.05) / (std::min(la, lb) + 0.05);
+}
+
+bool isDarkGround(const QColor& ground)
+{
+    return contrastRatio(ground, Qt::white) > contrastRatio(ground, Qt::black);
+}
+
+QColor readableTextColor(const QColor& design, const QColor& ground)
+{
+    if (!isDarkGround(ground) || contrastRatio(design, ground) >= readableContrast)
+        return design;
+    // Lightness only: the hue and saturation stay the design's. White (lightness 1) passes
+    // readableContrast on any dark ground, and shadeContrast on all but the lightest of them,
+    // where the search ends in white.
+    const QColor hsl = design.toHsl();
+    const float hue = hsl.hslHueF() < 0 ? 0 : hsl.hslHueF();
+    const float saturation = hsl.hslSaturationF();
+    auto shade
+        = [&](float lightness) { return QColor::fromHslF(hue, saturation, lightness).toRgb(); };
+    float dark = hsl.lightnessF();
+    float light = 1;
+    for (int step = 0; step < 24; ++step) {
+        const float middle = (dark + light) / 2;
+        if (contrastRatio(shade(middle), ground) >= shadeContrast)
+            light = middle;
+        else
+            dark = middle;
+    }
+    // Rounded to 8-bit channels the shade may fall back below the line: step up until it holds.
+    QColor result = shade(light);
+    for (float lightness = light; contrastRatio(result, ground) < shadeContrast && lightness < 1;) {
+        lightness = std::min(1.0f, lightness + 1.0f / 255);
+        result = shade(lightness);
+    }
+    return result;
 }
 
 } // namespace tessel

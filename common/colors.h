@@ -24,4 +24,23 @@ QPalette::ColorRole systemColorRole(quint32 index);
 // of the palette's current group), plain values directly.
 QColor colorFromStored(quint32 value, const QPalette& palette);
 
+// Relative luminance (0 black to 1 white) and contrast ratio (1 to 21) as WCAG 2 defines them.
+double relativeLuminance(const QColor& color);
+double contrastRatio(const QColor& a, const QColor& b);
+
+// A ground is dark when white text stands out on it more than black text does.
+bool isDarkGround(const QColor& ground);
+
+// The contrast every coloured text keeps on a dark ground, and the contrast a lighter shade is
+// chosen for: a little more, since the thin strokes of a small anti-aliased font never quite
+// reach their colour on the screen.
+inline constexpr double readableContrast = 4.5;
+inline constexpr double shadeContrast = 5.0;
+
+// The colour a text designed in `design` is drawn in on `ground`: the design colour itself on a
+// light ground or wherever it keeps readableContrast, and on a dark ground, where a dark design
+// colour would disappear, the darkest lighter shade of the same hue and saturation that keeps
+// shadeContrast against it.
+QColor readableTextColor(const QColor& design, const QColor& ground);
+
 } // namespace tessel

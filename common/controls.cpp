@@ -1,9 +1,14 @@
 #include "common/controls.h"
 
+#include "common/accessibletext.h"
+#include "common/errors.h"
 #include "common/numbers.h"
+#include "common/resourcestring.h"
 #include "resources/appicon.h"
 
+#include <QEvent>
 #include <QFontInfo>
+#include <QGroupBox>
 #include <QIcon>
 #include <QMouseEvent>
 #include <QPainter>
@@ -28,11 +33,93 @@ const QCursor& handCursor()
     return cursor;
 }
 
-void setTextColor(QWidget* control, const QColor& color)
+namespace {
+
+// Keeps a control's design colour readable on its ground: applied now and at every change of
+// its palette (a change of the desktop's colours, or of the ground behind it).
+class DesignTextColour : public QObject
 {
-    QPalette pal = control->palette();
-    pal.setColor(QPalette::WindowText, color);
-    control->setPalette(pal);
+public:
+    DesignTextColour(QWidget* control, const QColor& design, bool captionOnly)
+        : QObject(control)
+        , m_control(control)
+        , m_design(design)
+        , m_captionOnly(captionOnly)
+    {
+        control->installEventFilter(this);
+        apply();
+    }
+
+    static DesignTextColour* of(QWidget* control)
+    {
+        // No Q_OBJECT of its own, so not findChild: that would take any QObject.
+        for (QObject* child : control->children())
+            if (auto* keeper = dynamic_cast<DesignTextColour*>(child))
+                return keeper;
+        return nullptr;
+    }
+
+    void setDesign(const QColor& design, bool captionOnly)
+    {
+        m_design = design;
+        m_captionOnly = captionOnly;
+        apply();
+    }
+
+    bool eventFilter(QObject* watched, QEvent* event) override
+    {
+        if (watched == m_control && event->type() == QEvent::PaletteChange)
+            apply();
+        return false;
+    }
+
+private:
+    static void setWindowText(QWidget* widget, const QColor& colour)
+    {
+        // Only a real change: setting the palette raises the next PaletteChange.
+        if (widget->palette().color(QPalette::WindowText) == colour)
+            return;
+        QPalette pal = widget->palette();
+        pal.setColor(QPalette::WindowText, colour);
+        widget->setPalette(pal);
+    }
+
+    void apply()
+    {
+        const QColor ground = m_control->palette().color(QPalette::Window);
+        setWindowText(m_control, readableTextColor(m_design, ground));
+        if (!m_captionOnly)
+            return;
+        const QPalette outside
+            = m_control->parentWidget() ? m_control->parentWidget()->palette() : QPalette();
+        for (QWidget* child :
+             m_control->findChildren<QWidget*>(QString(), Qt::FindDirectChildrenOnly))
+            setWindowText(child, outside.color(QPalette::WindowText));
+    }
+
+    QWidget* m_control;
+    QColor m_design;
+    bool m_captionOnly;
+};
+
+void keepTextColour(QWidget* control, const QColor& design, bool captionOnly)
+{
+    if (DesignTextColour* keeper = DesignTextColour::of(control))
+        keeper->setDesign(design, captionOnly);
+    else
+        new DesignTextColour(control, design, captionOnly);
+}
+
+} // namespace
+
+void setTextColor(QWidget* control, const QColor& design)
+{
+    keepTextColour(control, design, false);
+}
+
+void setCaptionColor(QGroupBox* box, const QColor& design)
+{
+    keepTextColour(box, design, true);
 }
 
 QFont designFont(bool bold)
@@ -87,6 +174,12 @@ void PictureBox::setBackColor(const QColor& color)
     setPalette(pal);
 }
 
+void PictureBox::useParentBackColor()
+{
+    // A palette without roles of its own inherits every colour.
+    setPalette(QPalette());
+}
+
 qreal PictureBox::deviceRatio() const
 {
     return window()->windowHandle() ? window()->windowHandle()->devicePixelRatio()
@@ -133,6 +226,27 @@ void Label::setCaption(const QString& caption)
 {
     setText(caption);
     fitToText();
+    nameForScreenReaders();
+}
+
+void Label::setSpokenName(int nameId)
+{
+    m_spokenNameId = nameId;
+    nameForScreenReaders();
+}
+
+void Label::nameForScreenReaders()
+{
+    if (m_spokenNameId == 0)
+        return;
+    QString name;
+    ignoreErrors([&] {
+        name = text().isEmpty() ? plainCaption(ResourceString(m_spokenNameId))
+                                : namedValue(m_spokenNameId, text());
+    });
+    // Set only when it changes: each setting tells screen readers the name changed.
+    if (name != accessibleName())
+        setAccessibleName(name);
 }
 
 void Label::fitToText()

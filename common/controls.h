@@ -11,6 +11,8 @@
 #include <QLabel>
 #include <QPixmap>
 
+class QGroupBox;
+
 namespace tessel {
 
 // Gives a control its design name, the name tests and the localisation find it by.
@@ -21,8 +23,14 @@ Control* named(Control* control, const QString& name)
     return control;
 }
 
-// A label's or frame caption's text colour.
-void setTextColor(QWidget* control, const QColor& color);
+// A label's text in a design colour: the colour itself on a light ground, a lighter shade of it
+// where the control's ground is dark (readableTextColor), chosen again whenever the palette
+// changes.
+void setTextColor(QWidget* control, const QColor& design);
+
+// A frame's caption in a design colour, made readable as above; the controls inside keep the
+// window's text colour.
+void setCaptionColor(QGroupBox* box, const QColor& design);
 
 // Places a control at a design rectangle given in twips.
 void setTwipsGeometry(QWidget* control, double left, double top, double width, double height);
@@ -50,8 +58,13 @@ public:
     const QPixmap& picture() const { return m_picture; }
     void setPicture(const QPixmap& picture);
 
+    // What a click does, for the keyboard and screen readers.
+    void click() { emit clicked(); }
+
     QColor backColor() const;
     void setBackColor(const QColor& color);
+    // The back colour of the ground the box stands on, kept when the desktop's colours change.
+    void useParentBackColor();
 
     const QString& tag() const { return m_tag; }
     void setTag(const QString& tag) { m_tag = tag; }
@@ -92,8 +105,15 @@ public:
     void setCaption(const QString& caption);
     void fitToText();
 
+    // Makes the label a display that screen readers read with its value: its accessible name
+    // becomes string `nameId` and the caption ("Moves: 12"), kept up to date by setCaption.
+    void setSpokenName(int nameId);
+
 private:
+    void nameForScreenReaders();
+
     bool m_autoSize;
+    int m_spokenNameId = 0;
 };
 
 } // namespace tessel

@@ -1,12 +1,15 @@
 #include "game/anaform.h"
 
 #include "about/hakkindaformu.h"
+#include "common/accessibility.h"
+#include "common/accessibletext.h"
 #include "common/controls.h"
 #include "common/localize.h"
 #include "common/messagebox.h"
 #include "common/messagerules.h"
 #include "common/numbers.h"
 #include "common/resourcestring.h"
+#include "game/boardframe.h"
 #include "version.h"
 
 #include <QCheckBox>
@@ -33,24 +36,12 @@ QString indexed(const char* name, int index)
 QGroupBox* frame(QWidget* parent, int index, const char* caption, double l, double t, double w,
                  double h)
 {
-    auto* box
-        = named(new QGroupBox(QString::fromLatin1(caption), parent), indexed("Çerçeve", index));
+    // The board's frame is the board's focus stop.
+    const QString title = QString::fromLatin1(caption);
+    auto* box = named(index == 0 ? new BoardFrame(title, parent) : new QGroupBox(title, parent),
+                      indexed("Çerçeve", index));
     setTwipsGeometry(box, l, t, w, h);
     return box;
-}
-
-// The frame's caption in its own colour; the controls inside keep the usual text colour.
-void setCaptionColor(QGroupBox* box, const QColor& color)
-{
-    const QColor normal = box->palette().color(QPalette::WindowText);
-    QPalette pal = box->palette();
-    pal.setColor(QPalette::WindowText, color);
-    box->setPalette(pal);
-    for (QWidget* child : box->findChildren<QWidget*>(QString(), Qt::FindDirectChildrenOnly)) {
-        QPalette childPal = child->palette();
-        childPal.setColor(QPalette::WindowText, normal);
-        child->setPalette(childPal);
-    }
 }
 
 } // namespace
@@ -76,6 +67,7 @@ AnaForm::AnaForm(SettingsStore& settings, QWidget* parent)
     setFixedSize(client.size());
     createControls();
     connectBoard();
+    connectKeys();
     connectOptions();
 }
 
@@ -95,6 +87,7 @@ void AnaForm::createControls()
     auto* cell = named(new PictureBox(Çerçeve[0]), indexed("DağınıkParçalar", 0));
     setTwipsGeometry(cell, 300, 300, 705, 555);
     cell->setCursor(handCursor());
+    makeBoardCell(cell);
     DağınıkParçalar = { cell };
 
     // The ordered pieces and the photo are off-screen images; element 0 of the pieces is empty.
@@ -149,6 +142,7 @@ void AnaForm::createControls()
             setTwipsGeometry(label, 1380, top, 75, 195);
             label->setFont(designFont(true));
             setTextColor(label, displayOrange);
+            label->setSpokenName(i == 1 ? 3030 : 3040); // "Time", "Moves"
         }
         Etiket[i] = label;
     }
@@ -171,12 +165,19 @@ void AnaForm::createControls()
     for (int i : { 0, 2, 3 })
         setCaptionColor(Çerçeve[i], captionRed);
 
-    // Tab order of the design; frames, picture boxes and labels take no focus.
-    QWidget* tabOrder[] = { ParçalaraBölSeçeneği[0], ParçalaraBölSeçeneği[1],
-                            ParçalaraBölSeçeneği[2], FotoğrafınÖrneğiniGöster,
-                            OyunuKaydetOnayı,        SesleriKapatOnayı,
-                            YeniOyunDüğmesi,         YeniFotoğrafDüğmesi,
-                            HakkındaDüğmesi,         ÇıkışDüğmesi };
+    // The board first, then the tab order of the design; the other frames, the picture boxes
+    // and the labels take no focus.
+    QWidget* tabOrder[] = { Çerçeve[0],
+                            ParçalaraBölSeçeneği[0],
+                            ParçalaraBölSeçeneği[1],
+                            ParçalaraBölSeçeneği[2],
+                            FotoğrafınÖrneğiniGöster,
+                            OyunuKaydetOnayı,
+                            SesleriKapatOnayı,
+                            YeniOyunDüğmesi,
+                            YeniFotoğrafDüğmesi,
+                            HakkındaDüğmesi,
+                            ÇıkışDüğmesi };
     for (size_t i = 1; i < std::size(tabOrder); ++i)
         QWidget::setTabOrder(tabOrder[i - 1], tabOrder[i]);
 
@@ -192,9 +193,18 @@ void AnaForm::applyAppearance()
 {
     const ReportingTrap trap = reportingTrap();
     trap([this] { LocalizeForm(this); });
+    // Like drawing, what screen readers and tooltips say is no step worth a report.
+    ignoreErrors([this] {
+        nameForScreenReaders(this);
+        ÖrnekKutusu->setAccessibleName(plainCaption(Çerçeve.at(2)->title()));
+        // The board's keys, for the mouse and for screen readers.
+        Çerçeve.at(0)->setToolTip(ResourceString(3000));
+        Çerçeve.at(0)->setAccessibleDescription(ResourceString(3000));
+        nameCells();
+    });
     trap([this] {
         for (PictureBox* box : Altlık)
-            box->setBackColor(palette().color(QPalette::Window));
+            box->useParentBackColor(); // the window's, also after the desktop's colours change
     });
     trap([this] { DağınıkParçalar.at(0)->setBackColor(lightYellow); });
     trap([this] {
@@ -209,6 +219,11 @@ void AnaForm::Form_Load()
     applyAppearance();
     restoreAtStartUp();
     reportingTrap()([this] { show(); });
+}
+
+BoardFrame* AnaForm::board() const
+{
+    return static_cast<BoardFrame*>(Çerçeve.at(0));
 }
 
 void AnaForm::closeByProgram()

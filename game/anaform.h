@@ -1,6 +1,7 @@
 // The game window: the board, the options, the clock display and the command buttons.
 #pragma once
 
+#include "board/boardrules.h"
 #include "board/clocktimer.h"
 #include "board/savedgame.h"
 #include "common/controls.h"
@@ -27,6 +28,8 @@ class QPushButton;
 class QRadioButton;
 
 namespace tessel {
+
+class BoardFrame;
 
 class AnaForm : public QWidget
 {
@@ -69,6 +72,18 @@ public:
     void PlayGameSound(const QString& name);
     // One second of the game clock.
     void SüreHesapla_Timer();
+
+    // The keyboard on the board (anaformkeys.cpp), each key a click on a cell: an arrow clicks
+    // the cell whose block slides the arrow's way into the empty cell, or the empty cell itself
+    // when no block lies on that side (refused, or a deal while no game runs); Space deals
+    // while no game runs and does nothing during a game.
+    void boardArrow(Arrow arrow);
+    void boardSpace();
+    // The board frame, the window's first focus stop (Çerçeve(0)).
+    BoardFrame* board() const;
+    // Names every cell for screen readers after what it shows ("Block 5, row 2, column 2",
+    // "Empty cell"); every change of the cells ends with it.
+    void nameCells();
 
     SettingsStore& settings() const { return m_settings; }
 
@@ -159,7 +174,10 @@ private:
     void createControls();
 
     void connectBoard();
+    void connectKeys();
     void connectOptions();
+    // News of the board for screen readers, told through the board's description.
+    void announce(const QString& news);
     void completePhoto();
     void rebuildSavedGame(const SavedArrangement& saved, const ReportingTrap& trap);
     void placeWindow(const ReportingTrap& trap);

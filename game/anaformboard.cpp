@@ -5,6 +5,7 @@
 #include "board/boardlayout.h"
 #include "board/deal.h"
 #include "board/gameclock.h"
+#include "common/accessibility.h"
 #include "common/messagebox.h"
 #include "common/numbers.h"
 #include "common/resourcestring.h"
@@ -92,6 +93,7 @@ PictureBox* AnaForm::copyOfFirstCell(int index)
     cell->setObjectName(QString::fromUtf8("DağınıkParçalar(%1)").arg(index));
     cell->setPalette(first->palette());
     cell->setCursor(first->cursor());
+    makeBoardCell(cell);
     cell->setPicture(first->picture());
     connectCell(cell, index);
     DağınıkParçalar.push_back(cell);
@@ -166,6 +168,7 @@ void AnaForm::ParçalaraBölSeçeneği_Click(int Index)
                 cell->setTag(QString()); // the ordered pieces carry no tag
             });
         }
+        nameCells();
     } else {
         trap([&] { YeniOyunDüğmesi_Click(); });
     }
@@ -267,6 +270,8 @@ void AnaForm::YeniOyunDüğmesi_Click()
         last->setTag(QString::number(m));
     });
     trap([&] { SüreHesapla->setInterval(ClockTimer::runningInterval); });
+    nameCells();
+    announce(ResourceString(3070));
     trap([] { QCoreApplication::processEvents(); });
 }
 

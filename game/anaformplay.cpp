@@ -3,8 +3,10 @@
 #include "game/anaform.h"
 
 #include "board/boardrules.h"
+#include "board/boardspeech.h"
 #include "common/colors.h"
 #include "common/messagebox.h"
+#include "common/resourcestring.h"
 
 #include <QCheckBox>
 
@@ -53,6 +55,10 @@ void AnaForm::DağınıkParçalar_Click(int Index)
         Etiket.at(3)->setCaption(QString::number(ClickCount));
     });
     trap([&] { PlayGameSound(QStringLiteral("TAMAM")); });
+    nameCells();
+    ignoreErrors([&] {
+        announce(moveAnnouncement(DağınıkParçalar.at(blank)->tag().toInt(), blank, GridSize));
+    });
 
     bool complete = false;
     trap([&] {
@@ -78,6 +84,8 @@ void AnaForm::completePhoto()
         DağınıkParçalar.at(last)->setPicture(SıralıParçalar.at(last));
     });
     trap([&] { PlayGameSound(QStringLiteral("TEBRIK")); });
+    nameCells();
+    ignoreErrors([&] { announce(ResourceString(1300)); });
     trap([&] { showInformation(message); });
     trap([&] {
         Seconds = Minutes = Hours = 0;

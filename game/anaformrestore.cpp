@@ -115,6 +115,7 @@ void AnaForm::rebuildSavedGame(const SavedArrangement& saved, const ReportingTra
         trap([&] { DağınıkParçalar.at(c)->setTag(QString::number(piece)); });
     }
     trap([&] { SüreHesapla->setInterval(ClockTimer::runningInterval); });
+    nameCells();
 
     const QString& app = shared().SettingsAppName;
     auto info = [&](const QString& key) {

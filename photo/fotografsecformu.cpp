@@ -1,5 +1,7 @@
 #include "photo/fotografsecformu.h"
 
+#include "common/accessibility.h"
+#include "common/accessibletext.h"
 #include "common/controls.h"
 #include "common/localize.h"
 #include "common/messagebox.h"
@@ -126,6 +128,10 @@ void FotoğrafSeçFormu::Form_Load()
 {
     ignoreErrors([this] { LocalizeForm(this); });
     ignoreErrors([this] { setWindowTitle(ResourceString(1550)); });
+    ignoreErrors([this] {
+        nameForScreenReaders(this);
+        ÖnizlemeKutusu->setAccessibleName(plainCaption(Etiket.at(3)->text()));
+    });
     // The picture boxes already measure their interior in pixels: nothing to switch.
     ignoreErrors([this] { selectVolumeOf(shared().AppFolder); });
     ignoreErrors([this] {

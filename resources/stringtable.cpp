@@ -1,67 +1,110 @@
 // The program's string table: every caption and message, by number. Trailing blanks and the
-// "&" access keys are part of the texts.
+// "&" access keys are part of the texts. The English texts are the source language of the
+// translations in resources/translations/ (Qt Linguist files, context "StringTable", the id as
+// the disambiguation); README "Languages" says how to add a text or a language.
 #include "common/resourcestring.h"
+
+#include <QtGlobal>
 
 namespace tessel {
 
 namespace {
+// clang-format off
 constexpr StringEntry entries[] = {
-    { 10, u"Velkor - Tessel" },
-    { 30,
-      u"In order for the program to work, it is important that, your computer is installed "
-      u"with NT 4.0 and 'Servis Pack 3' or with a higher version." },
-    { 40,
-      u"Due to the error occured below, the program may not work! \n"
-      u"Are you sure you want to continue?" },
-    { 50, u"Error Code :" },
-    { 60, u"Error Message :" },
-    { 70, u"Error Occured!" },
-    { 100, u"Completing Photo " },
-    { 200, u"Dividing Photo " },
-    { 210, u"&3 x 3 Blocks " },
-    { 220, u"&4 x 4 Blocks " },
-    { 230, u"&5 x 5 Blocks " },
-    { 300, u"Photo Sample " },
-    { 400, u"Show ph&oto sample " },
-    { 410, u"&Save on exit " },
-    { 420, u"Sound o&ff " },
-    { 500, u"Game Information " },
-    { 510, u"Remaining Time :" },
-    { 520, u"Click Counts :" },
-    { 600, u"&New Game" },
-    { 700, u"New &Photo..." },
-    { 800, u"&About" },
-    { 900, u"Exit (Esc)" },
-    { 1000, u"Firstly, please select a photo!" },
-    { 1100, u" hour, " },
-    { 1200, u" minute, " },
-    { 1250, u" second" },
-    { 1300, u"Congratulations! You have completed the photo!" },
-    { 1320, u"Completing Time : " },
-    { 1340, u"Click Counts : " },
-    { 1400, u"Resetting the counter, for games not completed within 24 hours!" },
-    { 1500, u"Do you want to exit the program?" },
-    { 1550, u"Select Photo..." },
-    { 1600, u"Dri&ver(s)" },
-    { 1700, u"&Directory(s)" },
-    { 1800, u"&Photos (*.bmp, *.jpg)" },
-    { 1900, u"Preview " },
-    { 2000, u"OK" },
-    { 2100, u"Cancel" },
-    { 2200, u"Cannot read drive!" },
-    { 2300, u"Please, select photo file from the list!" },
-    { 2400, u"About Program" },
-    { 2450, u"Version " },
-    { 2500, u"Send Message" },
-    { 2600, u"Send E-Mail" },
+    { 10, QT_TRANSLATE_NOOP3("StringTable", "Velkor - Tessel", "10") },
+    { 30, QT_TRANSLATE_NOOP3("StringTable",
+        "In order for the program to work, it is important that, your computer is installed "
+        "with NT 4.0 and 'Servis Pack 3' or with a higher version.", "30") },
+    { 40, QT_TRANSLATE_NOOP3("StringTable",
+        "Due to the error occured below, the program may not work! \n"
+        "Are you sure you want to continue?", "40") },
+    { 50, QT_TRANSLATE_NOOP3("StringTable", "Error Code :", "50") },
+    { 60, QT_TRANSLATE_NOOP3("StringTable", "Error Message :", "60") },
+    { 70, QT_TRANSLATE_NOOP3("StringTable", "Error Occured!", "70") },
+    { 100, QT_TRANSLATE_NOOP3("StringTable", "Completing Photo ", "100") },
+    { 200, QT_TRANSLATE_NOOP3("StringTable", "Dividing Photo ", "200") },
+    { 210, QT_TRANSLATE_NOOP3("StringTable", "&3 x 3 Blocks ", "210") },
+    { 220, QT_TRANSLATE_NOOP3("StringTable", "&4 x 4 Blocks ", "220") },
+    { 230, QT_TRANSLATE_NOOP3("StringTable", "&5 x 5 Blocks ", "230") },
+    { 300, QT_TRANSLATE_NOOP3("StringTable", "Photo Sample ", "300") },
+    { 400, QT_TRANSLATE_NOOP3("StringTable", "Show ph&oto sample ", "400") },
+    { 410, QT_TRANSLATE_NOOP3("StringTable", "&Save on exit ", "410") },
+    { 420, QT_TRANSLATE_NOOP3("StringTable", "Sound o&ff ", "420") },
+    { 500, QT_TRANSLATE_NOOP3("StringTable", "Game Information ", "500") },
+    //: The label before the elapsed time of the game.
+    { 510, QT_TRANSLATE_NOOP3("StringTable", "Remaining Time :", "510") },
+    //: The label before the number of moves made.
+    { 520, QT_TRANSLATE_NOOP3("StringTable", "Click Counts :", "520") },
+    { 600, QT_TRANSLATE_NOOP3("StringTable", "&New Game", "600") },
+    { 700, QT_TRANSLATE_NOOP3("StringTable", "New &Photo...", "700") },
+    { 800, QT_TRANSLATE_NOOP3("StringTable", "&About", "800") },
+    { 900, QT_TRANSLATE_NOOP3("StringTable", "Exit (Esc)", "900") },
+    { 1000, QT_TRANSLATE_NOOP3("StringTable", "Firstly, please select a photo!", "1000") },
+    //: Follows a number of hours in the completion time; the parts are joined by 3080 and 3090.
+    { 1100, QT_TRANSLATE_N_NOOP3("StringTable", " hour, ", "1100") },
+    //: Follows a number of minutes in the completion time.
+    { 1200, QT_TRANSLATE_N_NOOP3("StringTable", " minute, ", "1200") },
+    //: Follows a number of seconds in the completion time.
+    { 1250, QT_TRANSLATE_N_NOOP3("StringTable", " second", "1250") },
+    { 1300, QT_TRANSLATE_NOOP3("StringTable",
+        "Congratulations! You have completed the photo!", "1300") },
+    { 1320, QT_TRANSLATE_NOOP3("StringTable", "Completing Time : ", "1320") },
+    { 1340, QT_TRANSLATE_NOOP3("StringTable", "Click Counts : ", "1340") },
+    { 1400, QT_TRANSLATE_NOOP3("StringTable",
+        "Resetting the counter, for games not completed within 24 hours!", "1400") },
+    { 1500, QT_TRANSLATE_NOOP3("StringTable", "Do you want to exit the program?", "1500") },
+    { 1550, QT_TRANSLATE_NOOP3("StringTable", "Select Photo...", "1550") },
+    { 1600, QT_TRANSLATE_NOOP3("StringTable", "Dri&ver(s)", "1600") },
+    { 1700, QT_TRANSLATE_NOOP3("StringTable", "&Directory(s)", "1700") },
+    { 1800, QT_TRANSLATE_NOOP3("StringTable", "&Photos (*.bmp, *.jpg)", "1800") },
+    { 1900, QT_TRANSLATE_NOOP3("StringTable", "Preview ", "1900") },
+    { 2000, QT_TRANSLATE_NOOP3("StringTable", "OK", "2000") },
+    { 2100, QT_TRANSLATE_NOOP3("StringTable", "Cancel", "2100") },
+    { 2200, QT_TRANSLATE_NOOP3("StringTable", "Cannot read drive!", "2200") },
+    { 2300, QT_TRANSLATE_NOOP3("StringTable",
+        "Please, select photo file from the list!", "2300") },
+    { 2400, QT_TRANSLATE_NOOP3("StringTable", "About Program", "2400") },
+    { 2450, QT_TRANSLATE_NOOP3("StringTable", "Version ", "2450") },
+    { 2500, QT_TRANSLATE_NOOP3("StringTable", "Send Message", "2500") },
+    { 2600, QT_TRANSLATE_NOOP3("StringTable", "Send E-Mail", "2600") },
+
+    // Keyboard play and screen readers.
+    //: The board's tooltip and its description for screen readers: the keys of the board.
+    { 3000, QT_TRANSLATE_NOOP3("StringTable",
+        "Arrow keys: slide the block beside the empty cell into it, the way the arrow points\n"
+        "Space or an arrow key: deal a new game when none is running", "3000") },
+    //: A board cell read by a screen reader: %1 the block's number (1 is the top left block of
+    //: the whole photo), %2 and %3 the cell's row and column.
+    { 3010, QT_TRANSLATE_NOOP3("StringTable", "Block %1, row %2, column %3", "3010") },
+    //: The board cell without a block, read by a screen reader.
+    { 3020, QT_TRANSLATE_NOOP3("StringTable", "Empty cell", "3020") },
+    //: Screen readers' name of the elapsed time display.
+    { 3030, QT_TRANSLATE_NOOP3("StringTable", "Time", "3030") },
+    //: Screen readers' name of the move count display.
+    { 3040, QT_TRANSLATE_NOOP3("StringTable", "Moves", "3040") },
+    //: A display read with its value: %1 its name (3030, 3040), %2 the value shown.
+    { 3050, QT_TRANSLATE_NOOP3("StringTable", "%1: %2", "3050") },
+    //: Announced after a move: %1 the block's number, %2 and %3 the row and column it moved to.
+    { 3060, QT_TRANSLATE_NOOP3("StringTable", "Block %1 moved to row %2, column %3.", "3060") },
+    //: Announced when the blocks have been dealt for a new game.
+    { 3070, QT_TRANSLATE_NOOP3("StringTable", "A new game is dealt.", "3070") },
+    //: Joins a part of the completion time (%2: a number and 1100, 1200 or 1250) to the parts
+    //: before it (%1). English words carry their own separators, so English joins with nothing.
+    { 3080, QT_TRANSLATE_NOOP3("StringTable", "%1%2", "3080") },
+    //: The same for the last part of the completion time, where a language may say "and".
+    { 3090, QT_TRANSLATE_NOOP3("StringTable", "%1%2", "3090") },
+
     // The command line's texts.
-    { 3400, u"A photo sliding-block puzzle." },
-    { 3410, u"A picture file (.bmp or .jpg) to play with." },
-    { 3420, u"photo" },
-    { 3430, u"Give one photo at most." },
-    { 3440, u"Displays this help." },
-    { 3450, u"Displays the version." },
+    { 3400, QT_TRANSLATE_NOOP3("StringTable", "A photo sliding-block puzzle.", "3400") },
+    //: The photo argument's description in --help.
+    { 3410, QT_TRANSLATE_NOOP3("StringTable", "A picture file (.bmp or .jpg) to play with.", "3410") },
+    //: The photo argument's name in --help's synopsis.
+    { 3420, QT_TRANSLATE_NOOP3("StringTable", "photo", "3420") },
+    { 3430, QT_TRANSLATE_NOOP3("StringTable", "Give one photo at most.", "3430") },
+    { 3440, QT_TRANSLATE_NOOP3("StringTable", "Displays this help.", "3440") },
+    { 3450, QT_TRANSLATE_NOOP3("StringTable", "Displays the version.", "3450") },
 };
+// clang-format on
 } // namespace
 
 std::span<const StringEntry> stringTable()

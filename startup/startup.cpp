@@ -4,6 +4,7 @@
 #include "common/messagebox.h"
 #include "common/resourcestring.h"
 #include "common/shared.h"
+#include "common/translations.h"
 #include "common/visualstyle.h"
 #include "game/anaform.h"
 #include "picture/photodecoder.h"
@@ -15,6 +16,7 @@
 #include "version.h"
 
 #include <QApplication>
+#include <QLocale>
 #include <QLoggingCategory>
 #include <QPointer>
 
@@ -81,6 +83,8 @@ int runEntryRoutine(QApplication& app, const QString& photo)
     // Docks and window managers match the window to its desktop entry by this name.
     QGuiApplication::setDesktopFileName(QString::fromUtf8(version::appId));
     QApplication::setWindowIcon(applicationIcon());
+    // Every text in the user's language, Qt's own included, before the first one shows.
+    ignoreErrors([] { useLanguageOf(QLocale::system()); });
     const ReportingTrap trap = reportingTrap();
     trap([] { InitVisualStyles(); });
     trap([] { CheckPlatformVersion(); });

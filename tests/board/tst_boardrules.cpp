@@ -1,4 +1,5 @@
 #include "board/boardrules.h"
+#include "board/boardspeech.h"
 
 #include <QtTest>
 
@@ -80,6 +81,75 @@ private slots:
         const std::vector<QString> board(cells.begin(), cells.end());
         QCOMPARE(cellsAtHome(board), home);
         QCOMPARE(isPhotoComplete(board), complete);
+    }
+
+    void anArrowSlidesTheBlockBeyondTheEmptyCellItsWay_data()
+    {
+        QTest::addColumn<int>("gridSize");
+        QTest::newRow("3 x 3") << 3;
+        QTest::newRow("4 x 4") << 4;
+        QTest::newRow("5 x 5") << 5;
+    }
+
+    void anArrowSlidesTheBlockBeyondTheEmptyCellItsWay()
+    {
+        QFETCH(int, gridSize);
+        // Each arrow's way as a step in rows and columns.
+        const struct
+        {
+            Arrow arrow;
+            int down;
+            int right;
+        } ways[] = { { Arrow::Left, 0, -1 },
+                     { Arrow::Right, 0, 1 },
+                     { Arrow::Up, -1, 0 },
+                     { Arrow::Down, 1, 0 } };
+        for (int blank = 0; blank < gridSize * gridSize; ++blank) {
+            for (const auto& way : ways) {
+                // The block comes from the side the arrow points away from.
+                const int row = blank / gridSize - way.down;
+                const int column = blank % gridSize - way.right;
+                const bool onBoard = row >= 0 && row < gridSize && column >= 0 && column < gridSize;
+                const int cell = cellForArrow(way.arrow, blank, gridSize);
+                QCOMPARE(cell, onBoard ? row * gridSize + column : -1);
+                if (onBoard)
+                    QVERIFY(isMoveAllowed(cell, blank, gridSize));
+            }
+        }
+    }
+
+    void anArrowOffTheBoardFindsNothing()
+    {
+        QCOMPARE(cellForArrow(Arrow::Left, 9, 3), -1);
+        QCOMPARE(cellForArrow(Arrow::Up, -1, 3), -1);
+        QCOMPARE(cellForArrow(Arrow::Up, 0, 0), -1);
+    }
+
+    void cellsAreNamedForScreenReaders_data()
+    {
+        QTest::addColumn<int>("cell");
+        QTest::addColumn<int>("block");
+        QTest::addColumn<int>("gridSize");
+        QTest::addColumn<QString>("name");
+        QTest::newRow("block 5 at home on 3 x 3") << 4 << 4 << 3 << "Block 5, row 2, column 2";
+        QTest::newRow("away from home") << 0 << 8 << 4 << "Block 9, row 1, column 1";
+        QTest::newRow("last cell of 5 x 5") << 24 << 23 << 5 << "Block 24, row 5, column 5";
+        QTest::newRow("the empty cell") << 3 << -1 << 3 << "Empty cell";
+    }
+
+    void cellsAreNamedForScreenReaders()
+    {
+        QFETCH(int, cell);
+        QFETCH(int, block);
+        QFETCH(int, gridSize);
+        QFETCH(QString, name);
+        QCOMPARE(cellAccessibleName(cell, block, gridSize), name);
+    }
+
+    void aMoveIsAnnounced()
+    {
+        QCOMPARE(moveAnnouncement(6, 7, 3), QStringLiteral("Block 7 moved to row 3, column 2."));
+        QCOMPARE(moveAnnouncement(0, 19, 5), QStringLiteral("Block 1 moved to row 4, column 5."));
     }
 
     void completionMessage_data()

@@ -4,12 +4,14 @@
 #include "store/settingskeys.h"
 #include "store/settingsstore.h"
 
+#include <QApplication>
 #include <QBuffer>
 #include <QFile>
 #include <QImageWriter>
 #include <QPainter>
 #include <QRadioButton>
 #include <QSignalBlocker>
+#include <QTest>
 #include <QtEndian>
 
 #include <cmath>
@@ -37,6 +39,19 @@ QImage halves(QSize size)
         for (int x = size.width() / 2; x < size.width(); ++x)
             image.setPixelColor(x, y, halvesRight);
     return image;
+}
+
+std::unique_ptr<AnaForm> shownGameWindow(SettingsStore& store)
+{
+    auto form = std::make_unique<AnaForm>(store);
+    form->setAttribute(Qt::WA_DeleteOnClose, false);
+    form->applyAppearance();
+    form->OrjinalFotoğrafKutusu = Photo(testPhoto());
+    form->show();
+    QApplication::setActiveWindow(form.get());
+    if (!QTest::qWaitForWindowActive(form.get()))
+        qFatal("window not active");
+    return form;
 }
 
 void arrangeBoard(AnaForm& form, const QString& board)
@@ -68,6 +83,7 @@ void arrangeBoard(AnaForm& form, const QString& board)
     form.Etiket.at(1)->setCaption(QStringLiteral("00:00:00"));
     form.Etiket.at(3)->setCaption(QStringLiteral("0"));
     form.SüreHesapla->setInterval(ClockTimer::runningInterval);
+    form.nameCells();
 }
 
 QString boardText(const AnaForm& form)

@@ -12,6 +12,8 @@
 #include <QQueue>
 #include <QStringList>
 
+#include <memory>
+
 namespace tessel {
 class AnaForm;
 class SettingsStore;
@@ -28,6 +30,10 @@ QImage testPhoto(QSize size = QSize(300, 240));
 inline const QColor halvesLeft(230, 40, 40);
 inline const QColor halvesRight(40, 60, 230);
 QImage halves(QSize size);
+
+// A game window on `store` as the player finds it: its appearance applied, testPhoto() held,
+// shown and active, so that the keyboard reaches it. Closing it does not delete it.
+std::unique_ptr<AnaForm> shownGameWindow(SettingsStore& store);
 
 // Boards as text: rows separated by "/", cells by blanks, the empty cell "." (for example
 // "0 1 2/3 . 5/6 7 4").

@@ -1,0 +1,25 @@
+#include "common/accessibletext.h"
+
+#include "common/resourcestring.h"
+
+namespace tessel {
+
+QString plainCaption(const QString& caption)
+{
+    QString plain;
+    plain.reserve(caption.size());
+    for (qsizetype i = 0; i < caption.size(); ++i) {
+        // A mark's letter, or the second "&" of a doubled one, is kept as it stands.
+        if (caption[i] == u'&' && ++i == caption.size())
+            break;
+        plain += caption[i];
+    }
+    return plain.trimmed();
+}
+
+QString namedValue(int nameId, const QString& value)
+{
+    return ResourceString(3050).arg(plainCaption(ResourceString(nameId)), value);
+}
+
+} // namespace tessel

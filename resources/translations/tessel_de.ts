@@ -1,0 +1,305 @@
+<?xml version="1.0" encoding="utf-8"?>
+<!DOCTYPE TS>
+<TS version="2.1" language="de_DE" sourcelanguage="en">
+<context>
+    <name>StringTable</name>
+    <message>
+        <source>Velkor - Tessel</source>
+        <comment>10</comment>
+        <translation>Velkor - Tessel</translation>
+    </message>
+    <message>
+        <source>In order for the program to work, it is important that, your computer is installed with NT 4.0 and &apos;Servis Pack 3&apos; or with a higher version.</source>
+        <comment>30</comment>
+        <translation>Damit das Programm funktioniert, muss auf Ihrem Computer NT 4.0 mit &apos;Service Pack 3&apos; oder eine neuere Version installiert sein.</translation>
+    </message>
+    <message>
+        <source>Due to the error occured below, the program may not work! 
+Are you sure you want to continue?</source>
+        <comment>40</comment>
+        <translation>Wegen des unten genannten Fehlers funktioniert das Programm möglicherweise nicht! 
+Möchten Sie wirklich fortfahren?</translation>
+    </message>
+    <message>
+        <source>Error Code :</source>
+        <comment>50</comment>
+        <translation>Fehlercode:</translation>
+    </message>
+    <message>
+        <source>Error Message :</source>
+        <comment>60</comment>
+        <translation>Fehlermeldung:</translation>
+    </message>
+    <message>
+        <source>Error Occured!</source>
+        <comment>70</comment>
+        <translation>Ein Fehler ist aufgetreten!</translation>
+    </message>
+    <message>
+        <source>Completing Photo </source>
+        <comment>100</comment>
+        <translation>Foto zusammensetzen </translation>
+    </message>
+    <message>
+        <source>Dividing Photo </source>
+        <comment>200</comment>
+        <translation>Foto aufteilen </translation>
+    </message>
+    <message>
+        <source>&amp;3 x 3 Blocks </source>
+        <comment>210</comment>
+        <translation>&amp;3 x 3 Teile </translation>
+    </message>
+    <message>
+        <source>&amp;4 x 4 Blocks </source>
+        <comment>220</comment>
+        <translation>&amp;4 x 4 Teile </translation>
+    </message>
+    <message>
+        <source>&amp;5 x 5 Blocks </source>
+        <comment>230</comment>
+        <translation>&amp;5 x 5 Teile </translation>
+    </message>
+    <message>
+        <source>Photo Sample </source>
+        <comment>300</comment>
+        <translation>Fotovorlage </translation>
+    </message>
+    <message>
+        <source>Show ph&amp;oto sample </source>
+        <comment>400</comment>
+        <translation>&amp;Vorlage anzeigen </translation>
+    </message>
+    <message>
+        <source>&amp;Save on exit </source>
+        <comment>410</comment>
+        <translation>Beim Beenden &amp;speichern </translation>
+    </message>
+    <message>
+        <source>Sound o&amp;ff </source>
+        <comment>420</comment>
+        <translation>&amp;Ton aus </translation>
+    </message>
+    <message>
+        <source>Game Information </source>
+        <comment>500</comment>
+        <translation>Spielinformationen </translation>
+    </message>
+    <message>
+        <source>Remaining Time :</source>
+        <comment>510</comment>
+        <extracomment>The label before the elapsed time of the game.</extracomment>
+        <translation>Spielzeit:</translation>
+    </message>
+    <message>
+        <source>Click Counts :</source>
+        <comment>520</comment>
+        <extracomment>The label before the number of moves made.</extracomment>
+        <translation>Züge:</translation>
+    </message>
+    <message>
+        <source>&amp;New Game</source>
+        <comment>600</comment>
+        <translation>&amp;Neues Spiel</translation>
+    </message>
+    <message>
+        <source>New &amp;Photo...</source>
+        <comment>700</comment>
+        <translation>Neues &amp;Foto...</translation>
+    </message>
+    <message>
+        <source>&amp;About</source>
+        <comment>800</comment>
+        <translation>Ü&amp;ber</translation>
+    </message>
+    <message>
+        <source>Exit (Esc)</source>
+        <comment>900</comment>
+        <translation>Beenden (Esc)</translation>
+    </message>
+    <message>
+        <source>Firstly, please select a photo!</source>
+        <comment>1000</comment>
+        <translation>Bitte wählen Sie zuerst ein Foto aus!</translation>
+    </message>
+    <message numerus="yes">
+        <source> hour, </source>
+        <comment>1100</comment>
+        <extracomment>Follows a number of hours in the completion time; the parts are joined by 3080 and 3090.</extracomment>
+        <translation>
+            <numerusform> Stunde</numerusform>
+            <numerusform> Stunden</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source> minute, </source>
+        <comment>1200</comment>
+        <extracomment>Follows a number of minutes in the completion time.</extracomment>
+        <translation>
+            <numerusform> Minute</numerusform>
+            <numerusform> Minuten</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source> second</source>
+        <comment>1250</comment>
+        <extracomment>Follows a number of seconds in the completion time.</extracomment>
+        <translation>
+            <numerusform> Sekunde</numerusform>
+            <numerusform> Sekunden</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Congratulations! You have completed the photo!</source>
+        <comment>1300</comment>
+        <translation>Herzlichen Glückwunsch! Sie haben das Foto vervollständigt!</translation>
+    </message>
+    <message>
+        <source>Completing Time : </source>
+        <comment>1320</comment>
+        <translation>Benötigte Zeit: </translation>
+    </message>
+    <message>
+        <source>Click Counts : </source>
+        <comment>1340</comment>
+        <translation>Anzahl der Züge: </translation>
+    </message>
+    <message>
+        <source>Resetting the counter, for games not completed within 24 hours!</source>
+        <comment>1400</comment>
+        <translation>Das Spiel wurde nicht innerhalb von 24 Stunden beendet, der Zähler wird zurückgesetzt!</translation>
+    </message>
+    <message>
+        <source>Do you want to exit the program?</source>
+        <comment>1500</comment>
+        <translation>Möchten Sie das Programm beenden?</translation>
+    </message>
+    <message>
+        <source>Select Photo...</source>
+        <comment>1550</comment>
+        <translation>Foto auswählen...</translation>
+    </message>
+    <message>
+        <source>Dri&amp;ver(s)</source>
+        <comment>1600</comment>
+        <translation>&amp;Laufwerke</translation>
+    </message>
+    <message>
+        <source>&amp;Directory(s)</source>
+        <comment>1700</comment>
+        <translation>&amp;Ordner</translation>
+    </message>
+    <message>
+        <source>&amp;Photos (*.bmp, *.jpg)</source>
+        <comment>1800</comment>
+        <translation>&amp;Fotos (*.bmp, *.jpg)</translation>
+    </message>
+    <message>
+        <source>Preview </source>
+        <comment>1900</comment>
+        <translation>Vorschau </translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <comment>2000</comment>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <comment>2100</comment>
+        <translation>Abbrechen</translation>
+    </message>
+    <message>
+        <source>Cannot read drive!</source>
+        <comment>2200</comment>
+        <translation>Das Laufwerk kann nicht gelesen werden!</translation>
+    </message>
+    <message>
+        <source>Please, select photo file from the list!</source>
+        <comment>2300</comment>
+        <translation>Bitte wählen Sie eine Fotodatei aus der Liste aus!</translation>
+    </message>
+    <message>
+        <source>About Program</source>
+        <comment>2400</comment>
+        <translation>Über das Programm</translation>
+    </message>
+    <message>
+        <source>Version </source>
+        <comment>2450</comment>
+        <translation>Version </translation>
+    </message>
+    <message>
+        <source>Send Message</source>
+        <comment>2500</comment>
+        <translation>Nachricht senden</translation>
+    </message>
+    <message>
+        <source>Send E-Mail</source>
+        <comment>2600</comment>
+        <translation>E-Mail senden</translation>
+    </message>
+    <message>
+        <source>Arrow keys: slide the block beside the empty cell into it, the way the arrow points
+Space or an arrow key: deal a new game when none is running</source>
+        <comment>3000</comment>
+        <extracomment>The board&apos;s tooltip and its description for screen readers: the keys of the board.</extracomment>
+        <translation>Pfeiltasten: das Teil neben dem leeren Feld in Pfeilrichtung hineinschieben
+Leertaste oder Pfeiltaste: ein neues Spiel beginnen, wenn keines läuft</translation>
+    </message>
+    <message>
+        <source>Block %1, row %2, column %3</source>
+        <comment>3010</comment>
+        <extracomment>A board cell read by a screen reader: %1 the block&apos;s number (1 is the top left block of the whole photo), %2 and %3 the cell&apos;s row and column.</extracomment>
+        <translation>Teil %1, Zeile %2, Spalte %3</translation>
+    </message>
+    <message>
+        <source>Empty cell</source>
+        <comment>3020</comment>
+        <extracomment>The board cell without a block, read by a screen reader.</extracomment>
+        <translation>Leeres Feld</translation>
+    </message>
+    <message>
+        <source>Time</source>
+        <comment>3030</comment>
+        <extracomment>Screen readers&apos; name of the elapsed time display.</extracomment>
+        <translation>Spielzeit</translation>
+    </message>
+    <message>
+        <source>Moves</source>
+        <comment>3040</comment>
+        <extracomment>Screen readers&apos; name of the move count display.</extracomment>
+        <translation>Züge</translation>
+    </message>
+    <message>
+        <source>%1: %2</source>
+        <comment>3050</comment>
+        <extracomment>A display read with its value: %1 its name (3030, 3040), %2 the value shown.</extracomment>
+        <translation>%1: %2</translation>
+    </message>
+    <message>
+        <source>Block %1 moved to row %2, column %3.</source>
+        <comment>3060</comment>
+        <extracomment>Announced after a move: %1 the block&apos;s number, %2 and %3 the row and column it moved to.</extracomment>
+        <translation>Teil %1 ist jetzt in Zeile %2, Spalte %3.</translation>
+    </message>
+    <message>
+        <source>A new game is dealt.</source>
+        <comment>3070</comment>
+        <extracomment>Announced when the blocks have been dealt for a new game.</extracomment>
+        <translation>Die Teile sind für ein neues Spiel gemischt.</translation>
+    </message>
+    <message>
+        <source>%1%2</source>
+        <comment>3080</comment>
+        <extracomment>Joins a part of the completion time (%2: a number and 1100, 1200 or 1250) to the parts before it (%1). English words carry their own separators, so English joins with nothing.</extracomment>
+        <translation>%1, %2</translation>
+    </message>
+    <message>
+        <source>%1%2</source>
+        <comment>3090</comment>
+        <extracomment>The same for the last part of the completion time, where a language may say &quot;and&quot;.</extracomment>
+        <translation>%1 und %2</translation>
+    </message>
+</context>
+</TS>

@@ -1,0 +1,302 @@
+<?xml version="1.0" encoding="utf-8"?>
+<!DOCTYPE TS>
+<TS version="2.1" language="tr_TR" sourcelanguage="en">
+<context>
+    <name>StringTable</name>
+    <message>
+        <source>Velkor - Tessel</source>
+        <comment>10</comment>
+        <translation>Velkor - Tessel</translation>
+    </message>
+    <message>
+        <source>In order for the program to work, it is important that, your computer is installed with NT 4.0 and &apos;Servis Pack 3&apos; or with a higher version.</source>
+        <comment>30</comment>
+        <translation>Programın çalışabilmesi için bilgisayarınızda NT 4.0 ve &apos;Service Pack 3&apos; ya da daha yeni bir sürümün kurulu olması gerekir.</translation>
+    </message>
+    <message>
+        <source>Due to the error occured below, the program may not work! 
+Are you sure you want to continue?</source>
+        <comment>40</comment>
+        <translation>Aşağıdaki hata nedeniyle program düzgün çalışmayabilir! 
+Devam etmek istediğinizden emin misiniz?</translation>
+    </message>
+    <message>
+        <source>Error Code :</source>
+        <comment>50</comment>
+        <translation>Hata Kodu:</translation>
+    </message>
+    <message>
+        <source>Error Message :</source>
+        <comment>60</comment>
+        <translation>Hata Mesajı:</translation>
+    </message>
+    <message>
+        <source>Error Occured!</source>
+        <comment>70</comment>
+        <translation>Hata Oluştu!</translation>
+    </message>
+    <message>
+        <source>Completing Photo </source>
+        <comment>100</comment>
+        <translation>Fotoğrafı Tamamlama </translation>
+    </message>
+    <message>
+        <source>Dividing Photo </source>
+        <comment>200</comment>
+        <translation>Fotoğrafı Bölme </translation>
+    </message>
+    <message>
+        <source>&amp;3 x 3 Blocks </source>
+        <comment>210</comment>
+        <translation>&amp;3 x 3 Parça </translation>
+    </message>
+    <message>
+        <source>&amp;4 x 4 Blocks </source>
+        <comment>220</comment>
+        <translation>&amp;4 x 4 Parça </translation>
+    </message>
+    <message>
+        <source>&amp;5 x 5 Blocks </source>
+        <comment>230</comment>
+        <translation>&amp;5 x 5 Parça </translation>
+    </message>
+    <message>
+        <source>Photo Sample </source>
+        <comment>300</comment>
+        <translation>Fotoğraf Örneği </translation>
+    </message>
+    <message>
+        <source>Show ph&amp;oto sample </source>
+        <comment>400</comment>
+        <translation>Fotoğraf ö&amp;rneğini göster </translation>
+    </message>
+    <message>
+        <source>&amp;Save on exit </source>
+        <comment>410</comment>
+        <translation>Çıkışta &amp;kaydet </translation>
+    </message>
+    <message>
+        <source>Sound o&amp;ff </source>
+        <comment>420</comment>
+        <translation>&amp;Sesleri kapat </translation>
+    </message>
+    <message>
+        <source>Game Information </source>
+        <comment>500</comment>
+        <translation>Oyun Bilgileri </translation>
+    </message>
+    <message>
+        <source>Remaining Time :</source>
+        <comment>510</comment>
+        <extracomment>The label before the elapsed time of the game.</extracomment>
+        <translation>Geçen Süre:</translation>
+    </message>
+    <message>
+        <source>Click Counts :</source>
+        <comment>520</comment>
+        <extracomment>The label before the number of moves made.</extracomment>
+        <translation>Hamle Sayısı:</translation>
+    </message>
+    <message>
+        <source>&amp;New Game</source>
+        <comment>600</comment>
+        <translation>&amp;Yeni Oyun</translation>
+    </message>
+    <message>
+        <source>New &amp;Photo...</source>
+        <comment>700</comment>
+        <translation>Yeni &amp;Fotoğraf...</translation>
+    </message>
+    <message>
+        <source>&amp;About</source>
+        <comment>800</comment>
+        <translation>&amp;Hakkında</translation>
+    </message>
+    <message>
+        <source>Exit (Esc)</source>
+        <comment>900</comment>
+        <translation>Çıkış (Esc)</translation>
+    </message>
+    <message>
+        <source>Firstly, please select a photo!</source>
+        <comment>1000</comment>
+        <translation>Lütfen önce bir fotoğraf seçin!</translation>
+    </message>
+    <message numerus="yes">
+        <source> hour, </source>
+        <comment>1100</comment>
+        <extracomment>Follows a number of hours in the completion time; the parts are joined by 3080 and 3090.</extracomment>
+        <translation>
+            <numerusform> saat</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source> minute, </source>
+        <comment>1200</comment>
+        <extracomment>Follows a number of minutes in the completion time.</extracomment>
+        <translation>
+            <numerusform> dakika</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source> second</source>
+        <comment>1250</comment>
+        <extracomment>Follows a number of seconds in the completion time.</extracomment>
+        <translation>
+            <numerusform> saniye</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Congratulations! You have completed the photo!</source>
+        <comment>1300</comment>
+        <translation>Tebrikler! Fotoğrafı tamamladınız!</translation>
+    </message>
+    <message>
+        <source>Completing Time : </source>
+        <comment>1320</comment>
+        <translation>Tamamlama Süresi: </translation>
+    </message>
+    <message>
+        <source>Click Counts : </source>
+        <comment>1340</comment>
+        <translation>Hamle Sayısı: </translation>
+    </message>
+    <message>
+        <source>Resetting the counter, for games not completed within 24 hours!</source>
+        <comment>1400</comment>
+        <translation>Oyun 24 saat içinde tamamlanmadığı için sayaç sıfırlanıyor!</translation>
+    </message>
+    <message>
+        <source>Do you want to exit the program?</source>
+        <comment>1500</comment>
+        <translation>Programdan çıkmak istiyor musunuz?</translation>
+    </message>
+    <message>
+        <source>Select Photo...</source>
+        <comment>1550</comment>
+        <translation>Fotoğraf Seç...</translation>
+    </message>
+    <message>
+        <source>Dri&amp;ver(s)</source>
+        <comment>1600</comment>
+        <translation>&amp;Sürücüler</translation>
+    </message>
+    <message>
+        <source>&amp;Directory(s)</source>
+        <comment>1700</comment>
+        <translation>&amp;Klasörler</translation>
+    </message>
+    <message>
+        <source>&amp;Photos (*.bmp, *.jpg)</source>
+        <comment>1800</comment>
+        <translation>&amp;Fotoğraflar (*.bmp, *.jpg)</translation>
+    </message>
+    <message>
+        <source>Preview </source>
+        <comment>1900</comment>
+        <translation>Önizleme </translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <comment>2000</comment>
+        <translation>Tamam</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <comment>2100</comment>
+        <translation>İptal</translation>
+    </message>
+    <message>
+        <source>Cannot read drive!</source>
+        <comment>2200</comment>
+        <translation>Sürücü okunamıyor!</translation>
+    </message>
+    <message>
+        <source>Please, select photo file from the list!</source>
+        <comment>2300</comment>
+        <translation>Lütfen listeden bir fotoğraf dosyası seçin!</translation>
+    </message>
+    <message>
+        <source>About Program</source>
+        <comment>2400</comment>
+        <translation>Program Hakkında</translation>
+    </message>
+    <message>
+        <source>Version </source>
+        <comment>2450</comment>
+        <translation>Sürüm </translation>
+    </message>
+    <message>
+        <source>Send Message</source>
+        <comment>2500</comment>
+        <translation>Mesaj Gönder</translation>
+    </message>
+    <message>
+        <source>Send E-Mail</source>
+        <comment>2600</comment>
+        <translation>E-posta Gönder</translation>
+    </message>
+    <message>
+        <source>Arrow keys: slide the block beside the empty cell into it, the way the arrow points
+Space or an arrow key: deal a new game when none is running</source>
+        <comment>3000</comment>
+        <extracomment>The board&apos;s tooltip and its description for screen readers: the keys of the board.</extracomment>
+        <translation>Ok tuşları: boş hücrenin yanındaki parçayı okun gösterdiği yönde boş hücreye kaydırır
+Boşluk tuşu ya da bir ok tuşu: oyun yokken yeni bir oyun başlatır</translation>
+    </message>
+    <message>
+        <source>Block %1, row %2, column %3</source>
+        <comment>3010</comment>
+        <extracomment>A board cell read by a screen reader: %1 the block&apos;s number (1 is the top left block of the whole photo), %2 and %3 the cell&apos;s row and column.</extracomment>
+        <translation>Parça %1, %2. satır, %3. sütun</translation>
+    </message>
+    <message>
+        <source>Empty cell</source>
+        <comment>3020</comment>
+        <extracomment>The board cell without a block, read by a screen reader.</extracomment>
+        <translation>Boş hücre</translation>
+    </message>
+    <message>
+        <source>Time</source>
+        <comment>3030</comment>
+        <extracomment>Screen readers&apos; name of the elapsed time display.</extracomment>
+        <translation>Süre</translation>
+    </message>
+    <message>
+        <source>Moves</source>
+        <comment>3040</comment>
+        <extracomment>Screen readers&apos; name of the move count display.</extracomment>
+        <translation>Hamle</translation>
+    </message>
+    <message>
+        <source>%1: %2</source>
+        <comment>3050</comment>
+        <extracomment>A display read with its value: %1 its name (3030, 3040), %2 the value shown.</extracomment>
+        <translation>%1: %2</translation>
+    </message>
+    <message>
+        <source>Block %1 moved to row %2, column %3.</source>
+        <comment>3060</comment>
+        <extracomment>Announced after a move: %1 the block&apos;s number, %2 and %3 the row and column it moved to.</extracomment>
+        <translation>Parça %1, %2. satır %3. sütuna kaydırıldı.</translation>
+    </message>
+    <message>
+        <source>A new game is dealt.</source>
+        <comment>3070</comment>
+        <extracomment>Announced when the blocks have been dealt for a new game.</extracomment>
+        <translation>Yeni bir oyun için parçalar karıştırıldı.</translation>
+    </message>
+    <message>
+        <source>%1%2</source>
+        <comment>3080</comment>
+        <extracomment>Joins a part of the completion time (%2: a number and 1100, 1200 or 1250) to the parts before it (%1). English words carry their own separators, so English joins with nothing.</extracomment>
+        <translation>%1 %2</translation>
+    </message>
+    <message>
+        <source>%1%2</source>
+        <comment>3090</comment>
+        <extracomment>The same for the last part of the completion time, where a language may say &quot;and&quot;.</extracomment>
+        <translation>%1 %2</translation>
+    </message>
+</context>
+</TS>
