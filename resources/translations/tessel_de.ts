@@ -301,5 +301,37 @@ Leertaste oder Pfeiltaste: ein neues Spiel beginnen, wenn keines läuft</transla
         <extracomment>The same for the last part of the completion time, where a language may say &quot;and&quot;.</extracomment>
         <translation>%1 und %2</translation>
     </message>
+    <message>
+        <source>A photo sliding-block puzzle.</source>
+        <comment>3400</comment>
+        <translation>Ein Schiebepuzzle mit Fotos.</translation>
+    </message>
+    <message>
+        <source>A picture file (.bmp or .jpg) to play with.</source>
+        <comment>3410</comment>
+        <extracomment>The photo argument&apos;s description in --help.</extracomment>
+        <translation>Eine Bilddatei (.bmp oder .jpg), mit der gespielt wird.</translation>
+    </message>
+    <message>
+        <source>photo</source>
+        <comment>3420</comment>
+        <extracomment>The photo argument&apos;s name in --help&apos;s synopsis.</extracomment>
+        <translation>foto</translation>
+    </message>
+    <message>
+        <source>Give one photo at most.</source>
+        <comment>3430</comment>
+        <translation>Bitte höchstens ein Foto angeben.</translation>
+    </message>
+    <message>
+        <source>Displays this help.</source>
+        <comment>3440</comment>
+        <translation>Zeigt diese Hilfe an.</translation>
+    </message>
+    <message>
+        <source>Displays the version.</source>
+        <comment>3450</comment>
+        <translation>Zeigt die Version an.</translation>
+    </message>
 </context>
 </TS>

@@ -298,5 +298,37 @@ Boşluk tuşu ya da bir ok tuşu: oyun yokken yeni bir oyun başlatır</translat
         <extracomment>The same for the last part of the completion time, where a language may say &quot;and&quot;.</extracomment>
         <translation>%1 %2</translation>
     </message>
+    <message>
+        <source>A photo sliding-block puzzle.</source>
+        <comment>3400</comment>
+        <translation>Fotoğraflı bir kaydırmalı yapboz.</translation>
+    </message>
+    <message>
+        <source>A picture file (.bmp or .jpg) to play with.</source>
+        <comment>3410</comment>
+        <extracomment>The photo argument&apos;s description in --help.</extracomment>
+        <translation>Oynanacak bir resim dosyası (.bmp ya da .jpg).</translation>
+    </message>
+    <message>
+        <source>photo</source>
+        <comment>3420</comment>
+        <extracomment>The photo argument&apos;s name in --help&apos;s synopsis.</extracomment>
+        <translation>fotoğraf</translation>
+    </message>
+    <message>
+        <source>Give one photo at most.</source>
+        <comment>3430</comment>
+        <translation>En çok bir fotoğraf verin.</translation>
+    </message>
+    <message>
+        <source>Displays this help.</source>
+        <comment>3440</comment>
+        <translation>Bu yardımı gösterir.</translation>
+    </message>
+    <message>
+        <source>Displays the version.</source>
+        <comment>3450</comment>
+        <translation>Sürümü gösterir.</translation>
+    </message>
 </context>
 </TS>
