@@ -341,7 +341,7 @@ private slots:
         }
         QCOMPARE(options, 2);
         for (const StringEntry& entry : stringTable()) {
-            const QString caption = QString::fromUtf16(entry.text);
+            const QString caption = QString::fromUtf8(entry.source.text);
             const qsizetype amp = caption.indexOf(u'&');
             if (amp < 0 || amp + 1 >= caption.size())
                 continue;
