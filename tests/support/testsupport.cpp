@@ -9,6 +9,8 @@
 #include <QPainter>
 #include <QRadioButton>
 #include <QSignalBlocker>
+#include <QTest>
+#include <QWindow>
 #include <QtEndian>
 
 #include <cmath>
@@ -57,6 +59,13 @@ void arrangeBoard(AnaForm& form, const QString& board)
     form.Etiket.at(1)->setCaption(QStringLiteral("00:00:00"));
     form.Etiket.at(3)->setCaption(QStringLiteral("0"));
     form.SüreHesapla->setInterval(ClockTimer::runningInterval);
+}
+
+void doubleClickLikeThePlatform(QWidget* widget)
+{
+    QWidget* window = widget->window();
+    QTest::mouseDClick(window->windowHandle(), Qt::LeftButton, {},
+                       widget->mapTo(window, widget->rect().center()));
 }
 
 QString boardText(const AnaForm& form)
