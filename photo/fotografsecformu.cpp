@@ -13,6 +13,7 @@
 
 #include <QComboBox>
 #include <QDir>
+#include <QEventLoop>
 #include <QPushButton>
 #include <QSignalBlocker>
 
@@ -36,8 +37,11 @@ FotoğrafSeçFormu::FotoğrafSeçFormu(AnaForm& owner, const VolumeLister& volum
     m_decoder = new PhotoDecoder(
         [this](const QString& path, const Photo& photo, bool ok) {
             // No message for a file that is no picture: the previous one stays.
+            m_latestFailed = !ok;
             if (ok)
                 holdPhoto(photo, path);
+            if (m_decodeWait)
+                m_decodeWait->quit();
         },
         {}, this);
 
@@ -205,10 +209,30 @@ void FotoğrafSeçFormu::drawPreview()
     ignoreErrors([this] { drawStretchedPhoto(*ÖnizlemeKutusu, OrjinalFotoğrafKutusu); });
 }
 
+bool FotoğrafSeçFormu::waitForDecode()
+{
+    QEventLoop wait;
+    m_decodeWait = &wait;
+    // Every event goes on meanwhile: the window answers, and Cancel or a close ends the wait.
+    wait.exec();
+    m_decodeWait = nullptr;
+    return !m_unloaded;
+}
+
 void FotoğrafSeçFormu::TamamDüğmesi_Click()
 {
+    if (m_decodeWait)
+        return; // pressed again while waiting
     const ReportingTrap trap = reportingTrap();
-    if (OrjinalFotoğrafKutusu.isNull()) {
+    // The file selected last is what OK hands over, not an older picture still shown: its
+    // decode is waited for, and a file that turns out unreadable is no picture selected.
+    bool unreadable = false;
+    if (m_decoder->pending()) {
+        if (!waitForDecode())
+            return; // the window closed meanwhile
+        unreadable = m_latestFailed;
+    }
+    if (unreadable || OrjinalFotoğrafKutusu.isNull()) {
         trap([] { showInformation(ResourceString(2300)); });
         trap([this] { DosyaListesi->setFocus(); });
         return;
@@ -232,6 +256,8 @@ void FotoğrafSeçFormu::done(int result)
         m_unloaded = true;
         Form_Unload();
     }
+    if (m_decodeWait)
+        m_decodeWait->quit();
     QDialog::done(result);
 }
 
