@@ -2,6 +2,7 @@
 // table. Not a test: `make bench` builds and runs it. It makes its own photos, and measures a
 // photo's path in a fresh process per run so that the peak memory it reports is that path's.
 #include "benchphotos.h"
+#include "folderlisting.h"
 #include "measure.h"
 #include "startuptime.h"
 
@@ -376,13 +377,15 @@ int benchMain(const QString& parts)
     Context c;
     QElapsedTimer making;
     making.start();
-    if (!photoDir.isValid() || !makeBenchPhotos(photoDir.path(), c.photos)) {
+    // Only the parts that read photos need them made.
+    const bool photosNeeded = std::any_of(std::begin("abcdef"), std::end("abcdef") - 1, wanted);
+    if (photosNeeded && (!photoDir.isValid() || !makeBenchPhotos(photoDir.path(), c.photos))) {
         std::fprintf(stderr, "cannot write the bench photos\n");
         return 1;
     }
     const double madeIn = making.elapsed() / 1000.0;
     c.djpeg = QStandardPaths::findExecutable(QStringLiteral("djpeg"));
-    if (!c.djpeg.isEmpty())
+    if (photosNeeded && !c.djpeg.isEmpty())
         c.djpegStart = repeat(9, djpeg(c, c.photos.tinyJpeg, false));
 
     Table table;
@@ -406,6 +409,8 @@ int benchMain(const QString& parts)
     }
     if (wanted('h'))
         startUp(table);
+    if (wanted('i'))
+        folderListing(table, scratchFolder());
 
     std::printf("tessel_bench: %d CPUs; load average %s at the start, %s at the end; photos "
                 "made in %.1f s; Qt %s; photo detail held %d x %d (device-pixel ratio 1)\n\n",

@@ -9,6 +9,7 @@
 #include <QComboBox>
 #include <QElapsedTimer>
 #include <QPushButton>
+#include <QStyledItemDelegate>
 #include <QTemporaryDir>
 #include <QtEndian>
 #include <QtTest>
@@ -651,6 +652,42 @@ private slots:
         QCOMPARE(shared().PhotoPath, folder + QStringLiteral("/in.jpg"));
         QCOMPARE(m_game->OrjinalFotoğrafKutusu.size(), QSize(64, 48));
         QTRY_VERIFY(form.isNull());
+    }
+
+    // A folder of many pictures: the file list lists them all but measures only a few rows to
+    // lay them out, where measuring each would hold the window for seconds.
+    void aFolderOfManyPicturesIsLaidOutWithoutMeasuringEachRow()
+    {
+        const QString folder = m_volumeB + QStringLiteral("/many");
+        QVERIFY(QDir().mkpath(folder));
+        const int files = 20000;
+        for (int i = 0; i < files; ++i)
+            write(folder + QStringLiteral("/IMG_%1.JPG").arg(i, 5, 10, QLatin1Char('0')), {});
+        QPointer<FotoğrafSeçFormu> form = openForm();
+        struct CountingDelegate : QStyledItemDelegate
+        {
+            using QStyledItemDelegate::QStyledItemDelegate;
+            mutable int measured = 0;
+            QSize sizeHint(const QStyleOptionViewItem& option,
+                           const QModelIndex& index) const override
+            {
+                ++measured;
+                return QStyledItemDelegate::sizeHint(option, index);
+            }
+        };
+        auto* counting = new CountingDelegate(form->DosyaListesi);
+        form->DosyaListesi->setItemDelegate(counting);
+        form->KlasörListesi->setPath(folder);
+        QCOMPARE(form->DosyaListesi->count(), files);
+        (void)form->grab(); // laid out and drawn
+        QCOMPARE(form->DosyaListesi->item(0)->text(), QStringLiteral("IMG_00000.JPG"));
+        QVERIFY2(counting->measured < 100, qPrintable(QString::number(counting->measured)));
+        // The last file is reached as any other.
+        form->DosyaListesi->scrollToBottom();
+        const QRect last = form->DosyaListesi->visualItemRect(form->DosyaListesi->item(files - 1));
+        QVERIFY(form->DosyaListesi->viewport()->rect().intersects(last));
+        delete form;
+        QVERIFY(QDir(folder).removeRecursively());
     }
 
     void okDividesWithTheCurrentBlockCountAndDrawsTheSample_data()
