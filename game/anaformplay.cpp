@@ -78,6 +78,9 @@ void AnaForm::completePhoto()
         DağınıkParçalar.at(last)->setPicture(SıralıParçalar.at(last));
     });
     trap([&] { PlayGameSound(QStringLiteral("TEBRIK")); });
+    // The won game leaves the store before the message: a close while it waits for OK (a
+    // log-out, a termination signal) must not leave it to be offered at the next start.
+    removeStoredGame(m_settings, SavedGame);
     trap([&] { showInformation(message); });
     trap([&] {
         Seconds = Minutes = Hours = 0;
@@ -87,7 +90,6 @@ void AnaForm::completePhoto()
         ClickCount = 0;
         Etiket.at(3)->setCaption(QStringLiteral("0"));
     });
-    removeStoredGame(m_settings, SavedGame);
 }
 
 void AnaForm::PlayGameSound(const QString& name)
