@@ -4,8 +4,10 @@
 # Sound: Debian's Qt 6.4 Multimedia plays audio through PulseAudio's client library, built into
 # libqt6multimedia6 (no backend plugin is loaded for it); a desktop's sound server (PipeWire or
 # PulseAudio) gives it the output devices. A machine without one has no device and stays silent.
+# The tests of window placement run on an X server of their own (Xvfb) with openbox managing it.
 PACKAGES := cmake ninja-build g++ make pkg-config qt6-base-dev qt6-base-dev-tools \
-            qt6-multimedia-dev libqt6multimedia6 libpulse0 libgl-dev fonts-liberation
+            qt6-multimedia-dev libqt6multimedia6 libpulse0 libgl-dev fonts-liberation \
+            xvfb xauth openbox
 # Only `make bench` needs these: djpeg (the floor of a JPEG decode), GNU time (a program's own
 # peak memory), Xvfb with xauth for xvfb-run, and the X client library's headers (the
 # start-up timing watches the server for the window).

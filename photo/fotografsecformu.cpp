@@ -1,6 +1,7 @@
 #include "photo/fotografsecformu.h"
 
 #include "common/controls.h"
+#include "common/frameplacement.h"
 #include "common/localize.h"
 #include "common/messagebox.h"
 #include "common/numbers.h"
@@ -26,7 +27,7 @@ FotoğrafSeçFormu::FotoğrafSeçFormu(AnaForm& owner, const VolumeLister& volum
     setObjectName(QString::fromUtf8("FotoğrafSeçFormu"));
     setAttribute(Qt::WA_DeleteOnClose);
     // Fixed dialog border: a caption and a close box only. As an owned dialog it stays out of
-    // the task bar, and Qt centres it on its owner when it is shown.
+    // the task bar, and it is centred on its owner when it is shown.
     setWindowFlags(Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint
                    | Qt::WindowCloseButtonHint | Qt::MSWindowsFixedSizeDialogHint);
     setModal(true);
@@ -70,6 +71,7 @@ FotoğrafSeçFormu::FotoğrafSeçFormu(AnaForm& owner, const VolumeLister& volum
 void FotoğrafSeçFormu::showModal(AnaForm& owner)
 {
     auto* form = new FotoğrafSeçFormu(owner);
+    centreOnOwner(form, &owner);
     form->exec(); // deletes the window when it closes
 }
 
