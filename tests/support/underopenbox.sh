@@ -22,36 +22,34 @@ cleanup() {
 trap cleanup EXIT
 trap 'exit 130' INT TERM
 
+# Waits until FILE has something in it, while process PID lives; a minute at most, as the machine
+# may be loaded. Shows LOG and fails otherwise.
+await() {
+    file=$1 pid=$2 what=$3 log=$4
+    waited=0
+    while [ ! -s "$file" ]; do
+        if ! kill -0 "$pid" 2>/dev/null || [ "$waited" -ge 600 ]; then
+            echo "underopenbox.sh: $what did not start" >&2
+            cat "$log" >&2
+            exit 1
+        fi
+        sleep 0.1
+        waited=$((waited + 1))
+    done
+}
+
 # Xvfb picks a free display and writes its number: tests running side by side never meet.
 Xvfb -displayfd 3 -screen 0 1280x1024x24 -nolisten tcp 3>"$scratch/display" 2>"$scratch/xvfb.log" &
 xvfb=$!
-# Generous waits: the machine may be loaded.
-waited=0
-while [ ! -s "$scratch/display" ]; do
-    if ! kill -0 "$xvfb" 2>/dev/null || [ "$waited" -ge 600 ]; then
-        echo "underopenbox.sh: Xvfb did not start" >&2
-        cat "$scratch/xvfb.log" >&2
-        exit 1
-    fi
-    sleep 0.1
-    waited=$((waited + 1))
-done
+await "$scratch/display" "$xvfb" Xvfb "$scratch/xvfb.log"
 DISPLAY=:$(cat "$scratch/display")
 export DISPLAY
 
 # openbox runs its start-up command once it manages the screen.
-HOME=$scratch openbox --sm-disable --startup "touch $scratch/managing" >"$scratch/openbox.log" 2>&1 &
+HOME=$scratch openbox --sm-disable --startup "sh -c 'echo up >$scratch/managing'" \
+    >"$scratch/openbox.log" 2>&1 &
 wm=$!
-waited=0
-while [ ! -e "$scratch/managing" ]; do
-    if ! kill -0 "$wm" 2>/dev/null || [ "$waited" -ge 600 ]; then
-        echo "underopenbox.sh: openbox did not start" >&2
-        cat "$scratch/openbox.log" >&2
-        exit 1
-    fi
-    sleep 0.1
-    waited=$((waited + 1))
-done
+await "$scratch/managing" "$wm" openbox "$scratch/openbox.log"
 
 QT_QPA_PLATFORM=xcb "$@"
 status=$?
