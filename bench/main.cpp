@@ -27,8 +27,10 @@
 #include <QTemporaryDir>
 #include <QThread>
 
+#include <algorithm>
 #include <cstdio>
 #include <malloc.h>
+#include <string_view>
 
 using namespace tessel;
 using namespace bench;
@@ -378,7 +380,8 @@ int benchMain(const QString& parts)
     QElapsedTimer making;
     making.start();
     // Only the parts that read photos need them made.
-    const bool photosNeeded = std::any_of(std::begin("abcdef"), std::end("abcdef") - 1, wanted);
+    const std::string_view photoParts = "abcdef";
+    const bool photosNeeded = std::any_of(photoParts.begin(), photoParts.end(), wanted);
     if (photosNeeded && (!photoDir.isValid() || !makeBenchPhotos(photoDir.path(), c.photos))) {
         std::fprintf(stderr, "cannot write the bench photos\n");
         return 1;
