@@ -2,10 +2,12 @@
 
 #include "common/messagerules.h"
 
+#include <QElapsedTimer>
 #include <QEvent>
 #include <QGuiApplication>
 #include <QPointer>
 #include <QScreen>
+#include <QTimer>
 #include <QWidget>
 #include <QWindow>
 
@@ -25,9 +27,15 @@ QMargins frameMargins(const QWidget* window)
                     frame.right() - client.right(), frame.bottom() - client.bottom());
 }
 
+// Framed: shown with a frame the window system can measure. While a window manager takes the
+// window in, the measure may see half a frame (negative margins) before it is mapped.
 bool isFramed(const QWidget* window)
 {
-    return !frameMargins(window).isNull();
+    const QMargins margins = frameMargins(window);
+    const bool whole = margins.left() >= 0 && margins.top() >= 0 && margins.right() >= 0
+        && margins.bottom() >= 0;
+    const QWindow* handle = window->windowHandle();
+    return !margins.isNull() && whole && (!handle || handle->isExposed());
 }
 
 QRect outerFrame(const QWidget* window)
@@ -49,7 +57,8 @@ void moveFrame(QWidget* window, QPoint place, const QMargins& margins)
 }
 
 // Watches a window until the window manager has framed it, then places it once more by its
-// real frame and goes.
+// real frame and goes. The frame may come without any event to the window (its client area
+// stays where it was), so on X the watcher also looks every few milliseconds for a while.
 class FrameWatcher : public QObject
 {
 public:
@@ -59,6 +68,15 @@ public:
         , m_rule(std::move(rule))
     {
         window->installEventFilter(this);
+        m_poll.setInterval(20);
+        connect(&m_poll, &QTimer::timeout, this, [this] {
+            if (m_shown.elapsed() > patienceMs)
+                finish(); // no window manager framed it
+            else
+                placeWhenFramed();
+        });
+        if (window->isVisible())
+            startLooking();
     }
 
     bool eventFilter(QObject* watched, QEvent* event) override
@@ -66,9 +84,12 @@ public:
         if (watched != m_window)
             return false;
         switch (event->type()) {
+        case QEvent::Show:
+            startLooking();
+            placeWhenFramed();
+            break;
         case QEvent::Move:
         case QEvent::Resize:
-        case QEvent::Show:
         case QEvent::WindowActivate:
         case QEvent::Paint:
             placeWhenFramed();
@@ -83,6 +104,17 @@ public:
     }
 
 private:
+    static constexpr int patienceMs = 5000;
+
+    void startLooking()
+    {
+        // Elsewhere the frame is known when the window is shown, or never comes.
+        if (m_poll.isActive() || QGuiApplication::platformName() != QLatin1String("xcb"))
+            return;
+        m_shown.start();
+        m_poll.start();
+    }
+
     void placeWhenFramed()
     {
         if (m_done || !isFramed(m_window))
@@ -98,30 +130,28 @@ private:
     void finish()
     {
         m_done = true;
+        m_poll.stop();
         m_window->removeEventFilter(this);
         deleteLater();
     }
 
     QWidget* m_window;
     FramePlaceRule m_rule;
+    QTimer m_poll;
+    QElapsedTimer m_shown;
     bool m_done = false;
 };
 
 } // namespace
 
-QSize expectedFrameSize(const QWidget* window, const QWidget* framedLike)
-{
-    if (isFramed(window) || !framedLike)
-        return outerFrame(window).size();
-    return window->size().grownBy(frameMargins(framedLike));
-}
-
 void placeFrame(QWidget* window, const FramePlaceRule& rule, const QWidget* framedLike)
 {
+    // Until the window manager has framed the window, its frame is taken to be like that of
+    // `framedLike`, or to be none.
     const bool framed = isFramed(window);
-    const QMargins margins = framed ? frameMargins(window)
-        : framedLike                ? frameMargins(framedLike)
-                                    : QMargins();
+    const QMargins margins = framed          ? frameMargins(window)
+        : framedLike && isFramed(framedLike) ? frameMargins(framedLike)
+                                             : QMargins();
     const std::optional<QPoint> place = rule(window->size().grownBy(margins));
     if (!place)
         return;

@@ -16,14 +16,11 @@ namespace tessel {
 // Where a frame of the given outer size goes; none leaves the window where it is.
 using FramePlaceRule = std::function<std::optional<QPoint>(QSize frame)>;
 
-// The outer size `window` has, or will have once framed: its own size with the frame margins of
-// `framedLike` (a window the window manager has framed already) while it has none of its own.
-QSize expectedFrameSize(const QWidget* window, const QWidget* framedLike = nullptr);
-
-// Moves the outer frame of `window` to where `rule` puts a frame of its expected size, and once
-// more when the window manager has framed it, if its real frame calls for another place. A
-// window that is never framed (no window manager, or one that adds no frame) stays where the
-// first move put it.
+// Moves the outer frame of `window` to where `rule` puts a frame of its expected size (its own
+// frame's, or until it has one, a frame with the margins of `framedLike`, a window framed
+// already), and once more when the window manager has framed it, if its real frame calls for
+// another place. A window that is never framed (no window manager, or one that adds no frame)
+// stays where the first move put it.
 void placeFrame(QWidget* window, const FramePlaceRule& rule, const QWidget* framedLike = nullptr);
 
 // The rule of the centred boxes and windows: the frame's centre on the outer frame of `owner`,
