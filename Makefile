@@ -1,5 +1,5 @@
 # Two commands: `make run` and `make test`. Both install what a fresh Debian 12 machine lacks.
-.PHONY: run test test-debug configure build deps bench-deps bench format format-check clean
+.PHONY: run test test-debug configure build deps bench-deps bench install package format format-check clean
 
 # Sound: Debian's Qt 6.4 Multimedia plays audio through PulseAudio's client library, built into
 # libqt6multimedia6 (no backend plugin is loaded for it); a desktop's sound server (PipeWire or
@@ -7,12 +7,17 @@
 # The tests of window placement run on an X server of their own (Xvfb) with openbox managing it.
 PACKAGES := cmake ninja-build g++ make pkg-config qt6-base-dev qt6-base-dev-tools \
             qt6-multimedia-dev libqt6multimedia6 libpulse0 libgl-dev fonts-liberation \
-            xvfb xauth openbox
+            xvfb xauth openbox $(DESKTOP_PACKAGES)
+# The installation's checks: the desktop entry's and metainfo's validators, a second SVG
+# renderer for the icon, groff for the manual page, and what the Debian package is built with
+# (dpkg-shlibdeps finds its libraries, and needs `file`).
+DESKTOP_PACKAGES := desktop-file-utils appstream librsvg2-bin groff-base dpkg-dev file
 # Only `make bench` needs these: djpeg (the floor of a JPEG decode), GNU time (a program's own
 # peak memory), Xvfb with xauth for xvfb-run, and the X client library's headers (the
 # start-up timing watches the server for the window).
 BENCH_PACKAGES := libjpeg-turbo-progs time xvfb xauth libxcb1-dev
 WERROR ?= OFF
+PREFIX ?= /usr/local
 SUDO := $(shell [ "$$(id -u)" = 0 ] || echo sudo)
 
 # Installs the packages of $(1) that are missing.
@@ -46,6 +51,16 @@ run: configure
 
 test: build
 	ctest --preset release
+
+# The game, its files and its desktop integration under $(PREFIX), without the tests.
+install: configure
+	cmake --build --preset release --target tessel_installed
+	cmake --install build --prefix $(PREFIX)
+
+# The Debian package, build/tessel_VERSION_ARCH.deb: `apt-get install ./build/tessel_*.deb`.
+package: configure
+	cmake --build --preset release --target tessel_installed
+	cd build && cpack -G DEB
 
 bench: bench-deps build
 	./build/tessel_bench $(PARTS)

@@ -54,6 +54,13 @@ constexpr StringEntry entries[] = {
     { 2450, u"Version " },
     { 2500, u"Send Message" },
     { 2600, u"Send E-Mail" },
+    // The command line's texts.
+    { 3400, u"A photo sliding-block puzzle." },
+    { 3410, u"A picture file (.bmp or .jpg) to play with." },
+    { 3420, u"photo" },
+    { 3430, u"Give one photo at most." },
+    { 3440, u"Displays this help." },
+    { 3450, u"Displays the version." },
 };
 } // namespace
 

@@ -15,7 +15,9 @@ bool InitVisualStyles();
 // Returns with IsNtPlatform set, or, on too old a system, tells the user and ends the program.
 void CheckPlatformVersion(const std::function<VersionQuery()>& query = queryPlatformVersion);
 
-// The whole start-up; returns the program's exit code once the game window is gone.
-int runEntryRoutine(QApplication& app);
+// The whole start-up; returns the program's exit code once the game window is gone. A `photo`
+// from the command line is taken, once the window is up, as the photo selection window's OK
+// takes one.
+int runEntryRoutine(QApplication& app, const QString& photo = {});
 
 } // namespace tessel

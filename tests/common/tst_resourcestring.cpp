@@ -34,7 +34,8 @@ private slots:
         QTest::newRow("exit question") << 1500 << "Do you want to exit the program?";
         QTest::newRow("photo label") << 1800 << "&Photos (*.bmp, *.jpg)";
         QTest::newRow("preview") << 1900 << "Preview ";
-        QTest::newRow("last entry") << 2600 << "Send E-Mail";
+        QTest::newRow("last window text") << 2600 << "Send E-Mail";
+        QTest::newRow("command line: the photo argument") << 3420 << "photo";
     }
 
     void texts()
@@ -46,9 +47,9 @@ private slots:
 
     void tableHoldsEveryListedEntryInOrder()
     {
-        // 44 ids: every caption and message of the windows has one.
+        // 44 ids: every caption and message of the windows has one; 6 more for the command line.
         const auto table = stringTable();
-        QCOMPARE(table.size(), size_t(44));
+        QCOMPARE(table.size(), size_t(50));
         for (size_t i = 1; i < table.size(); ++i)
             QVERIFY2(table[i - 1].id < table[i].id, qPrintable(QString::number(table[i].id)));
         // Every listed id answers with its own text.
@@ -61,7 +62,8 @@ private slots:
         QTest::addColumn<int>("id");
         QTest::newRow("between entries") << 15;
         QTest::newRow("zero") << 0;
-        QTest::newRow("past the end") << 2700;
+        QTest::newRow("after the windows' texts") << 2700;
+        QTest::newRow("past the end") << 3500;
         QTest::newRow("negative") << -10;
     }
 

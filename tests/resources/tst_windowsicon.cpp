@@ -1,6 +1,7 @@
 // The Windows build's icon file: two images, 16 x 16 and 32 x 32, each of 256 colours, showing
-// the program's own icon art.
-#include "common/controls.h"
+// the program's own icon drawing.
+#include "resources/appicon.h"
+#include "resources/windowsicon.h"
 
 #include <QFile>
 #include <QImageReader>
@@ -87,22 +88,45 @@ private slots:
         QCOMPARE(sizes, (QList<int> { 16, 32 }));
     }
 
-    // The images are the icon the program shows in its windows, pixel for pixel.
+    // The images are the icon the program shows in its windows, pixel for pixel: a pixel at
+    // least half opaque in the drawing shows its colour, the others are left out by the mask.
     void theImagesAreTheProgramsIcon()
     {
         QImageReader reader(iconPath, "ico");
-        const QIcon icon = applicationIcon();
         int read = 0;
         do {
-            const QImage image = reader.read();
+            const QImage image = reader.read().convertToFormat(QImage::Format_ARGB32);
             QVERIFY2(!image.isNull(), qPrintable(reader.errorString()));
-            const QImage art = icon.pixmap(image.size()).toImage();
-            QCOMPARE(art.size(), image.size());
-            QCOMPARE(image.convertToFormat(QImage::Format_ARGB32),
-                     art.convertToFormat(QImage::Format_ARGB32));
+            const int side = image.width();
+            const QImage drawn = appIconImage(side).convertToFormat(QImage::Format_ARGB32);
+            QCOMPARE(image.size(), drawn.size());
+            for (int y = 0; y < side; ++y) {
+                for (int x = 0; x < side; ++x) {
+                    const QRgb want = drawn.pixel(x, y);
+                    const QRgb got = image.pixel(x, y);
+                    const QString where
+                        = QStringLiteral("%1 x %1 at (%2, %3)").arg(side).arg(x).arg(y);
+                    if (qAlpha(want) < 128) {
+                        QVERIFY2(qAlpha(got) == 0, qPrintable(where));
+                    } else {
+                        QVERIFY2(qAlpha(got) == 255 && (got & 0xFFFFFF) == (want & 0xFFFFFF),
+                                 qPrintable(where));
+                    }
+                }
+            }
             ++read;
         } while (reader.jumpToNextImage());
         QCOMPARE(read, 2);
+    }
+
+    // The file kept in the tree is the one the drawing gives now.
+    void theFileFollowsTheDrawing()
+    {
+        QFile file(iconPath);
+        QVERIFY(file.open(QIODevice::ReadOnly));
+        QVERIFY2(file.readAll() == windowsIconFile(),
+                 "resources/windows/tessel.ico is not the icon's drawing: write it again with "
+                 "tessel_art tessel.ico resources/windows/tessel.ico");
     }
 };
 

@@ -30,6 +30,16 @@ QImage testPhoto(QSize size)
     return image;
 }
 
+QImage halves(QSize size)
+{
+    QImage image(size, QImage::Format_RGB32);
+    image.fill(halvesLeft);
+    for (int y = 0; y < size.height(); ++y)
+        for (int x = size.width() / 2; x < size.width(); ++x)
+            image.setPixelColor(x, y, halvesRight);
+    return image;
+}
+
 void arrangeBoard(AnaForm& form, const QString& board)
 {
     const QStringList cells = QString(board).replace(u'/', u' ').split(u' ', Qt::SkipEmptyParts);
