@@ -59,7 +59,7 @@ bool makeFolder(const QString& folder)
 
 void folderListing(Table& table, const QString& scratch)
 {
-    table.section(QStringLiteral("(i) a folder of 100,000 pictures opened in the photo selection "
+    table.section(QStringLiteral("(j) a folder of 100,000 pictures opened in the photo selection "
                                  "window"));
     const QString folder = scratch + QStringLiteral("/many-pictures");
     const QString small = scratch + QStringLiteral("/few-pictures");

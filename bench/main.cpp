@@ -3,6 +3,7 @@
 // photo's path in a fresh process per run so that the peak memory it reports is that path's.
 #include "benchphotos.h"
 #include "folderlisting.h"
+#include "hostile.h"
 #include "measure.h"
 #include "startuptime.h"
 
@@ -413,6 +414,8 @@ int benchMain(const QString& parts)
     if (wanted('h'))
         startUp(table);
     if (wanted('i'))
+        hostileInputs(table, scratchFolder());
+    if (wanted('j'))
         folderListing(table, scratchFolder());
 
     std::printf("tessel_bench: %d CPUs; load average %s at the start, %s at the end; photos "
@@ -434,6 +437,10 @@ int main(int argc, char* argv[])
         return startupMain(arguments.mid(3), arguments.value(2).toInt());
     }
     qputenv("QT_QPA_PLATFORM", "offscreen");
+    if (mode == QLatin1String("--end-while-decoding")) {
+        QCoreApplication app(argc, argv);
+        return endWhileDecodingMain();
+    }
     if (mode == QLatin1String("--child")) {
         QGuiApplication app(argc, argv);
         return childMain(app.arguments());

@@ -6,10 +6,12 @@
 #include "common/shared.h"
 #include "common/visualstyle.h"
 #include "game/anaform.h"
+#include "picture/photodecoder.h"
 #include "picture/photoprefetch.h"
 #include "sound/pcmoutput.h"
 #include "startup/platform.h"
 #include "startup/programfolders.h"
+#include "store/settingsstore.h"
 #include "version.h"
 
 #include <QApplication>
@@ -88,23 +90,13 @@ int runEntryRoutine(QApplication& app, const QString& photo)
             = withTrailingSeparator(programDataFolder(QCoreApplication::applicationDirPath()));
     });
     trap([] { shared().SettingsAppName = QStringLiteral("Velkor\\") + productName; });
-    // The photo the window opens with decodes on a second core while the window is built.
-    ignoreErrors([] {
-        const QString photo = AnaForm::storedPhotoPath(userSettings());
-        if (PathExists(photo))
-            photoprefetch::start(photo, Photo::screenDetail());
-    });
-    QPointer<AnaForm> form;
-    trap([&] {
-        form = new AnaForm;
-        form->Form_Load();
-    });
+    const QPointer<AnaForm> form = openGameWindow(userSettings(), trap);
     trap([&] {
         if (form)
             form->watchSystemClose();
     });
     if (!form)
-        return 1;
+        return endOfProgram(1);
     logFolders();
     logBoard(*form);
     if (!photo.isEmpty()) {
@@ -112,7 +104,32 @@ int runEntryRoutine(QApplication& app, const QString& photo)
         if (form)
             logBoard(*form);
     }
-    return app.exec();
+    return endOfProgram(app.exec());
+}
+
+QPointer<AnaForm> openGameWindow(SettingsStore& settings, const ReportingTrap& trap)
+{
+    // One read of the store serves the photo's path here and every read of the restore.
+    const SettingsReadHold reads = settings.holdReads();
+    // The photo the window opens with decodes on a second core while the window is built.
+    ignoreErrors([&] {
+        const QString photo = AnaForm::storedPhotoPath(settings);
+        if (PathExists(photo))
+            photoprefetch::start(photo, Photo::screenDetail());
+    });
+    QPointer<AnaForm> form;
+    trap([&] {
+        form = new AnaForm(settings);
+        form->Form_Load();
+    });
+    return form;
+}
+
+int endOfProgram(int exitCode)
+{
+    if (PhotoDecoder::underWay() || photoprefetch::running())
+        endProgramNow(exitCode);
+    return exitCode;
 }
 
 } // namespace tessel

@@ -155,8 +155,8 @@ bool writeBitmap(const QImage& image, const QString& path, int bits, bool topDow
 QByteArray bitmapHeaderOnly(int width, int height);
 
 // A whole 16 x 16 JPEG whose frame header claims width x height (the data that follows is
-// too short for it, which the reader fills in).
-QByteArray jpegClaiming(int width, int height);
+// too short for it, which the reader fills in), baseline or progressive.
+QByteArray jpegClaiming(int width, int height, bool progressive = false);
 
 // The same cut off after its headers.
 QByteArray jpegHeaderOnly(int width, int height);
