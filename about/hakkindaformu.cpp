@@ -4,6 +4,7 @@
 #include "common/accessibility.h"
 #include "common/controls.h"
 #include "common/errors.h"
+#include "common/frameplacement.h"
 #include "common/messagerules.h"
 #include "common/numbers.h"
 
@@ -29,7 +30,7 @@ HakkındaFormu::HakkındaFormu(QWidget* owner, const ProgramInfo& program,
     setObjectName(QString::fromUtf8("HakkındaFormu"));
     setAttribute(Qt::WA_DeleteOnClose);
     // Fixed dialog border: a caption and a close box only. As an owned dialog it stays out of
-    // the task bar, and Qt centres it on its owner when it is shown.
+    // the task bar, and it is centred on its owner when it is shown.
     setWindowFlags(Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint
                    | Qt::WindowCloseButtonHint | Qt::MSWindowsFixedSizeDialogHint);
     setModal(true);
@@ -46,6 +47,7 @@ HakkındaFormu::HakkındaFormu(QWidget* owner, const ProgramInfo& program,
 void HakkındaFormu::showModal(QWidget* owner)
 {
     auto* form = new HakkındaFormu(owner);
+    centreOnOwner(form, owner);
     form->exec(); // deletes the window when it closes
 }
 

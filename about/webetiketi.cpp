@@ -277,12 +277,9 @@ bool WebEtiketi::eventFilter(QObject* watched, QEvent* event)
             emit mouseMoved(mouseButtonMask(mouse->buttons()), shiftMask(mouse->modifiers()),
                             float(mouse->position().x() * twipsPerPixel),
                             float(mouse->position().y() * twipsPerPixel));
-        } else if (event->type() == QEvent::MouseButtonRelease) {
-            const auto* mouse = static_cast<QMouseEvent*>(event);
+        } else if (m_clicks.endsClick(*event, Etiket->rect())) {
             // A click is a press and a release on the label; the margin does not react.
-            if (mouse->button() == Qt::LeftButton
-                && Etiket->rect().contains(mouse->position().toPoint()))
-                Etiket_Click();
+            Etiket_Click();
         }
     }
     return QWidget::eventFilter(watched, event);

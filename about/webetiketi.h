@@ -89,6 +89,7 @@ private:
     QString m_Url;
 
     quint32 m_foreColor = defaultForeColor; // Etiket's text colour as the stored value
+    ClickRecogniser m_clicks;
 };
 
 // The hover protocol, carried out by a container through the link's properties.

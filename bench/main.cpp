@@ -2,6 +2,7 @@
 // table. Not a test: `make bench` builds and runs it. It makes its own photos, and measures a
 // photo's path in a fresh process per run so that the peak memory it reports is that path's.
 #include "benchphotos.h"
+#include "folderlisting.h"
 #include "hostile.h"
 #include "measure.h"
 #include "startuptime.h"
@@ -27,8 +28,10 @@
 #include <QTemporaryDir>
 #include <QThread>
 
+#include <algorithm>
 #include <cstdio>
 #include <malloc.h>
+#include <string_view>
 
 using namespace tessel;
 using namespace bench;
@@ -377,13 +380,16 @@ int benchMain(const QString& parts)
     Context c;
     QElapsedTimer making;
     making.start();
-    if (!photoDir.isValid() || !makeBenchPhotos(photoDir.path(), c.photos)) {
+    // Only the parts that read photos need them made.
+    const std::string_view photoParts = "abcdef";
+    const bool photosNeeded = std::any_of(photoParts.begin(), photoParts.end(), wanted);
+    if (photosNeeded && (!photoDir.isValid() || !makeBenchPhotos(photoDir.path(), c.photos))) {
         std::fprintf(stderr, "cannot write the bench photos\n");
         return 1;
     }
     const double madeIn = making.elapsed() / 1000.0;
     c.djpeg = QStandardPaths::findExecutable(QStringLiteral("djpeg"));
-    if (!c.djpeg.isEmpty())
+    if (photosNeeded && !c.djpeg.isEmpty())
         c.djpegStart = repeat(9, djpeg(c, c.photos.tinyJpeg, false));
 
     Table table;
@@ -409,6 +415,8 @@ int benchMain(const QString& parts)
         startUp(table);
     if (wanted('i'))
         hostileInputs(table, scratchFolder());
+    if (wanted('j'))
+        folderListing(table, scratchFolder());
 
     std::printf("tessel_bench: %d CPUs; load average %s at the start, %s at the end; photos "
                 "made in %.1f s; Qt %s; photo detail held %d x %d (device-pixel ratio 1)\n\n",

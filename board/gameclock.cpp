@@ -67,10 +67,11 @@ QString longTimeFormatWithoutZone(const QLocale& locale)
     QString result;
     for (FormatPart& part : parts) {
         if (!part.quoted) {
-            // Zone fields ("t" and its longer forms), then brackets they leave empty.
-            static const QRegularExpression zone(QStringLiteral("t+"));
+            // Zone fields ("t" and its longer forms) with a comma that parts them from the
+            // time, then brackets they leave empty.
+            static const QRegularExpression zone(QStringLiteral("(?:[,;]\\s*)?t+(?:\\s*[,;])?"));
             static const QRegularExpression emptyBrackets(
-                QStringLiteral("[(\\x{FF08}]\\s*[)\\x{FF09}]"));
+                QStringLiteral("[([\\x{FF08}]\\s*[)\\]\\x{FF09}]"));
             static const QRegularExpression doubleBlank(QStringLiteral("\\s{2,}"));
             part.text.remove(zone);
             part.text.remove(emptyBrackets);
@@ -81,10 +82,29 @@ QString longTimeFormatWithoutZone(const QLocale& locale)
     return result.trimmed();
 }
 
+QString elapsedTimeFormat(const QLocale& locale)
+{
+    QString result;
+    for (FormatPart& part : splitFormat(longTimeFormatWithoutZone(locale))) {
+        if (!part.quoted) {
+            // The morning or afternoon marker ("AP" and its forms, and the day period "B" a
+            // locale may carry) with the blank that parts it from the time, before or after
+            // it; then every hour field counts from 0 to 23.
+            static const QRegularExpression markerAfter(QStringLiteral("\\s+(?:[aA][pP]?|B+)"));
+            static const QRegularExpression marker(QStringLiteral("(?:[aA][pP]?|B+)\\s*"));
+            part.text.remove(markerAfter);
+            part.text.remove(marker);
+            part.text.replace(u'h', u'H');
+        }
+        result += part.text;
+    }
+    return result.trimmed();
+}
+
 QString clockText(const ElapsedTime& time, const QLocale& locale)
 {
     const QTime asTimeOfDay(time.hours % 24, time.minutes, time.seconds);
-    return locale.toString(asTimeOfDay, longTimeFormatWithoutZone(locale));
+    return locale.toString(asTimeOfDay, elapsedTimeFormat(locale));
 }
 
 } // namespace tessel

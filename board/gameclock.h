@@ -23,8 +23,12 @@ bool advanceClock(ElapsedTime& time);
 // The locale's long time format with any time-zone field taken out: an elapsed time has no zone.
 QString longTimeFormatWithoutZone(const QLocale& locale);
 
-// The display of an elapsed time: hours, minutes and seconds read as a time of day in the
-// locale's long time format.
+// The locale's long time format for an elapsed time: no zone, and no morning or afternoon
+// marker, so that its hours run from 0 to 23 in the locale's own way of writing them.
+QString elapsedTimeFormat(const QLocale& locale);
+
+// The display of an elapsed time: hours, minutes and seconds in the elapsed-time format, with
+// the locale's separators and digits.
 QString clockText(const ElapsedTime& time, const QLocale& locale = QLocale::system());
 
 // What the display shows after a reset, in every locale.

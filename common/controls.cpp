@@ -14,6 +14,8 @@
 #include <QPainter>
 #include <QWindow>
 
+#include <utility>
+
 namespace tessel {
 
 namespace {
@@ -203,12 +205,34 @@ void PictureBox::paintEvent(QPaintEvent* event)
     painter.drawPixmap(contentsRect().topLeft(), m_picture);
 }
 
-void PictureBox::mouseReleaseEvent(QMouseEvent* event)
+bool ClickRecogniser::endsClick(const QEvent& event, const QRect& area)
+{
+    switch (event.type()) {
+    case QEvent::MouseButtonPress:
+    case QEvent::MouseButtonDblClick: {
+        const auto& mouse = static_cast<const QMouseEvent&>(event);
+        if (mouse.button() == Qt::LeftButton)
+            m_doubleClickPress = event.type() == QEvent::MouseButtonDblClick;
+        return false;
+    }
+    case QEvent::MouseButtonRelease: {
+        const auto& mouse = static_cast<const QMouseEvent&>(event);
+        if (mouse.button() != Qt::LeftButton)
+            return false;
+        const bool secondOfDouble = std::exchange(m_doubleClickPress, false);
+        return !secondOfDouble && area.contains(mouse.position().toPoint());
+    }
+    default:
+        return false;
+    }
+}
+
+bool PictureBox::event(QEvent* event)
 {
     // A click is a press and a release over the box, as on a button.
-    if (event->button() == Qt::LeftButton && rect().contains(event->position().toPoint()))
+    if (m_clicks.endsClick(*event, rect()))
         emit clicked();
-    QFrame::mouseReleaseEvent(event);
+    return QFrame::event(event);
 }
 
 void PictureBox::mouseMoveEvent(QMouseEvent* event)

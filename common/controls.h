@@ -44,6 +44,18 @@ QFont designFont(bool bold = false);
 // The application icon, drawn at every size and device-pixel ratio it is shown at.
 QIcon applicationIcon();
 
+// Tells the clicks among a control's mouse events: a left press and release over the control.
+// The second press of a double click is no click, so its release ends none.
+class ClickRecogniser
+{
+public:
+    // Whether `event`, one of the control's events, ends a click within `area`.
+    bool endsClick(const QEvent& event, const QRect& area);
+
+private:
+    bool m_doubleClickPress = false; // the left button went down as the second of a double click
+};
+
 class PictureBox : public QFrame
 {
     Q_OBJECT
@@ -82,14 +94,15 @@ signals:
     void mouseMoved(QPoint position);
 
 protected:
+    bool event(QEvent* event) override;
     void paintEvent(QPaintEvent* event) override;
-    void mouseReleaseEvent(QMouseEvent* event) override;
     void mouseMoveEvent(QMouseEvent* event) override;
 
 private:
     QPixmap m_picture;
     QString m_tag;
     Border m_border;
+    ClickRecogniser m_clicks;
 };
 
 // A label whose size follows its caption when it sizes itself; a right-aligned one keeps its

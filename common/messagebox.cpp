@@ -1,11 +1,11 @@
 #include "common/messagebox.h"
 
+#include "common/frameplacement.h"
 #include "common/messagerules.h"
 #include "common/resourcestring.h"
 
 #include <QApplication>
 #include <QEvent>
-#include <QScreen>
 
 #include <cstdio>
 #include <cstdlib>
@@ -62,18 +62,11 @@ public:
 private:
     void centre(QWidget* box)
     {
-        QRect ownerRect;
-        bool minimised = false;
-        if (m_hadOwner) {
-            if (!m_owner)
-                return; // the owner went away meanwhile
-            ownerRect = m_owner->frameGeometry();
-            minimised = m_owner->isMinimized();
-        } else if (QScreen* screen = QGuiApplication::primaryScreen()) {
-            ownerRect = screen->geometry();
-        }
-        if (const auto pos = centredBoxPosition(ownerRect, minimised, box->frameGeometry().size()))
-            box->move(*pos);
+        if (m_hadOwner && !m_owner)
+            return; // the owner went away meanwhile
+        // By outer frames: the box's is estimated from its owner's until the window manager
+        // has framed it, and the box is placed again once it has.
+        centreOnOwner(box, m_owner);
     }
 
     QPointer<QWidget> m_owner;

@@ -290,12 +290,14 @@ void AnaForm::SüreHesapla_Timer()
         Seconds = time.seconds;
     });
     if (dayFull) {
+        // Back to zero before the message: a close while it waits for OK (a log-out, a
+        // termination signal) would otherwise store 24 hours, which no start can read.
+        Seconds = Minutes = Hours = 0;
         ignoreErrors([&] {
             m_dayMessageOpen = true;
             const auto closed = qScopeGuard([this] { m_dayMessageOpen = false; });
             showInformation(ResourceString(1400));
         });
-        Seconds = Minutes = Hours = 0;
     }
     ignoreErrors([&] { Etiket.at(1)->setCaption(clockText({ Hours, Minutes, Seconds })); });
 }

@@ -86,6 +86,9 @@ void AnaForm::completePhoto()
     trap([&] { PlayGameSound(QStringLiteral("TEBRIK")); });
     nameCells();
     ignoreErrors([&] { announce(ResourceString(1300)); });
+    // The won game leaves the store before the message: a close while it waits for OK (a
+    // log-out, a termination signal) must not leave it to be offered at the next start.
+    removeStoredGame(m_settings, SavedGame);
     trap([&] { showInformation(message); });
     trap([&] {
         Seconds = Minutes = Hours = 0;
@@ -95,7 +98,6 @@ void AnaForm::completePhoto()
         ClickCount = 0;
         Etiket.at(3)->setCaption(QStringLiteral("0"));
     });
-    removeStoredGame(m_settings, SavedGame);
 }
 
 void AnaForm::PlayGameSound(const QString& name)

@@ -5,6 +5,7 @@
 #include "board/boardlayout.h"
 #include "board/gameclock.h"
 #include "board/windowplacement.h"
+#include "common/frameplacement.h"
 #include "common/messagebox.h"
 #include "common/numbers.h"
 #include "common/shared.h"
@@ -17,6 +18,8 @@
 #include <QRadioButton>
 #include <QScreen>
 #include <QSignalBlocker>
+
+#include <algorithm>
 
 namespace tessel {
 
@@ -143,18 +146,33 @@ void AnaForm::placeWindow(const ReportingTrap& trap)
     const QSize outer = frameGeometry().size();
     const QPointF centred = centredWindowTwips(primary, outer);
     QPointF edges = centred;
-    auto stored = [&](const QString& key, float defaultValue) {
-        return toSingle(m_settings.GetSetting(shared().SettingsAppName, k::Ayarlar, key,
-                                              singleToText(defaultValue, QLocale::c())));
+    KeyValuePairs stored;
+    trap([&] { stored = m_settings.GetAllSettings(shared().SettingsAppName, k::Ayarlar); });
+    // Whether the edge was stored and read; an edge that was not is centred.
+    auto read = [&](const QString& key, auto set) {
+        const auto found = std::find_if(stored.begin(), stored.end(),
+                                        [&](const auto& pair) { return pair.first == key; });
+        if (found == stored.end())
+            return false;
+        return trap([&] { set(toSingle(found->second)); });
     };
-    trap([&] { edges.setX(stored(k::SolBosluk, static_cast<float>(centred.x()))); });
-    trap([&] { edges.setY(stored(k::UstBosluk, static_cast<float>(centred.y()))); });
+    bool leftStored = read(k::SolBosluk, [&](float left) { edges.setX(left); });
+    bool topStored = read(k::UstBosluk, [&](float top) { edges.setY(top); });
     trap([&] {
-        QPoint position = windowPixels(edges);
         // Used as stored, also partly off the screens; a window nobody could see is centred.
-        if (liesOutsideEveryScreen(QRect(position, outer), screens))
-            position = windowPixels(centred);
-        move(position);
+        if (liesOutsideEveryScreen(QRect(windowPixels(edges), outer), screens))
+            leftStored = topStored = false;
+        if (leftStored && topStored) {
+            move(windowPixels(edges));
+            return;
+        }
+        // A centred edge is centred once more when the window manager has framed the window,
+        // by its whole outer size.
+        placeFrame(this, [=](QSize frame) -> std::optional<QPoint> {
+            const QPointF middle = centredWindowTwips(primary, frame);
+            return windowPixels(
+                QPointF(leftStored ? edges.x() : middle.x(), topStored ? edges.y() : middle.y()));
+        });
     });
 }
 

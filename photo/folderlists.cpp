@@ -160,6 +160,8 @@ FileList::FileList(QWidget* parent)
     : QListWidget(parent)
 {
     setSelectionMode(QAbstractItemView::SingleSelection);
+    // Every row is one line of text: the view need not measure a hundred thousand of them.
+    setUniformItemSizes(true);
     // The selection, not the current row: a press makes the row current before selecting it.
     connect(this, &QListWidget::itemSelectionChanged, this, [this] {
         m_selectionChangedSincePress = true;

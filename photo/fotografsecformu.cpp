@@ -3,6 +3,7 @@
 #include "common/accessibility.h"
 #include "common/accessibletext.h"
 #include "common/controls.h"
+#include "common/frameplacement.h"
 #include "common/localize.h"
 #include "common/messagebox.h"
 #include "common/numbers.h"
@@ -15,6 +16,7 @@
 
 #include <QComboBox>
 #include <QDir>
+#include <QEventLoop>
 #include <QPushButton>
 #include <QSignalBlocker>
 
@@ -27,7 +29,7 @@ FotoğrafSeçFormu::FotoğrafSeçFormu(AnaForm& owner, const VolumeLister& volum
     setObjectName(QString::fromUtf8("FotoğrafSeçFormu"));
     setAttribute(Qt::WA_DeleteOnClose);
     // Fixed dialog border: a caption and a close box only. As an owned dialog it stays out of
-    // the task bar, and Qt centres it on its owner when it is shown.
+    // the task bar, and it is centred on its owner when it is shown.
     setWindowFlags(Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint
                    | Qt::WindowCloseButtonHint | Qt::MSWindowsFixedSizeDialogHint);
     setModal(true);
@@ -38,8 +40,11 @@ FotoğrafSeçFormu::FotoğrafSeçFormu(AnaForm& owner, const VolumeLister& volum
     m_decoder = new PhotoDecoder(
         [this](const QString& path, const Photo& photo, bool ok) {
             // No message for a file that is no picture: the previous one stays.
+            m_latestFailed = !ok;
             if (ok)
                 holdPhoto(photo, path);
+            if (m_decodeWait)
+                m_decodeWait->quit();
         },
         {}, this);
 
@@ -68,6 +73,7 @@ FotoğrafSeçFormu::FotoğrafSeçFormu(AnaForm& owner, const VolumeLister& volum
 void FotoğrafSeçFormu::showModal(AnaForm& owner)
 {
     auto* form = new FotoğrafSeçFormu(owner);
+    centreOnOwner(form, &owner);
     form->exec(); // deletes the window when it closes
 }
 
@@ -211,10 +217,30 @@ void FotoğrafSeçFormu::drawPreview()
     ignoreErrors([this] { drawStretchedPhoto(*ÖnizlemeKutusu, OrjinalFotoğrafKutusu); });
 }
 
+bool FotoğrafSeçFormu::waitForDecode()
+{
+    QEventLoop wait;
+    m_decodeWait = &wait;
+    // Every event goes on meanwhile: the window answers, and Cancel or a close ends the wait.
+    wait.exec();
+    m_decodeWait = nullptr;
+    return !m_unloaded;
+}
+
 void FotoğrafSeçFormu::TamamDüğmesi_Click()
 {
+    if (m_decodeWait)
+        return; // pressed again while waiting
     const ReportingTrap trap = reportingTrap();
-    if (OrjinalFotoğrafKutusu.isNull()) {
+    // The file selected last is what OK hands over, not an older picture still shown: its
+    // decode is waited for, and a file that turns out unreadable is no picture selected.
+    bool unreadable = false;
+    if (m_decoder->pending()) {
+        if (!waitForDecode())
+            return; // the window closed meanwhile
+        unreadable = m_latestFailed;
+    }
+    if (unreadable || OrjinalFotoğrafKutusu.isNull()) {
         trap([] { showInformation(ResourceString(2300)); });
         trap([this] { DosyaListesi->setFocus(); });
         return;
@@ -236,6 +262,8 @@ void FotoğrafSeçFormu::done(int result)
         m_unloaded = true;
         Form_Unload();
     }
+    if (m_decodeWait)
+        m_decodeWait->quit();
     QDialog::done(result);
 }
 

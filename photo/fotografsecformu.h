@@ -13,6 +13,7 @@
 #include <vector>
 
 class QComboBox;
+class QEventLoop;
 class QPushButton;
 
 namespace tessel {
@@ -36,8 +37,7 @@ public:
     // Empty while no file has been loaded.
     const QString& loadedPhotoPath() const { return m_loadedPath; }
 
-    // Whether a file clicked is still decoding: its picture is not shown yet (the one shown,
-    // if any, is what OK hands over).
+    // Whether a file clicked is still decoding: its picture is not shown yet. OK waits for it.
     bool decoding() const { return m_decoder->pending(); }
 
     // The volume the drive list shows, by root path.
@@ -75,6 +75,9 @@ private:
     // The holder's picture changes: the preview follows.
     void holdPhoto(const Photo& photo, const QString& path);
     void drawPreview();
+    // Runs the window's events until the latest file asked for is decoded; false when the
+    // window closed meanwhile.
+    bool waitForDecode();
 
     // Selects the volume that holds the path; a change runs the drive change.
     void selectVolumeOf(const QString& path);
@@ -84,6 +87,8 @@ private:
     AnaForm& m_owner;
     PhotoDecoder* m_decoder = nullptr; // a child of the window
     QString m_loadedPath;
+    bool m_latestFailed = false; // the file decoded last is no readable picture
+    QEventLoop* m_decodeWait = nullptr; // while OK waits for a decode
     bool m_fallingBack = false;
     bool m_unloaded = false;
 };

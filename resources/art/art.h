@@ -24,5 +24,8 @@ bool writeCompletedSound(const QString& path);
 // The program's icon: the scalable drawing, and the same drawing at `side` pixels.
 bool writeIconSvg(const QString& path);
 bool writeIconPng(const QString& path, int side);
+// The Windows executable's icon file (see resources/windowsicon.h); not made at build time, it
+// is kept in resources/windows/.
+bool writeWindowsIcon(const QString& path);
 
 } // namespace tessel::art

@@ -1,6 +1,7 @@
 #include "art.h"
 
 #include "resources/appicon.h"
+#include "resources/windowsicon.h"
 
 #include <QFile>
 
@@ -16,6 +17,13 @@ bool writeIconSvg(const QString& path)
 bool writeIconPng(const QString& path, int side)
 {
     return appIconImage(side).save(path, "PNG");
+}
+
+bool writeWindowsIcon(const QString& path)
+{
+    QFile file(path);
+    return file.open(QIODevice::WriteOnly | QIODevice::Truncate)
+        && file.write(windowsIconFile()) >= 0 && file.flush();
 }
 
 } // namespace tessel::art

@@ -17,7 +17,7 @@ namespace {
 const tessel::art::Product products[] = {
     { "sample", tessel::art::writeSamplePhoto }, { "DUR", tessel::art::writeRefusedSound },
     { "TAMAM", tessel::art::writeMoveSound },    { "TEBRIK", tessel::art::writeCompletedSound },
-    { "icon.svg", tessel::art::writeIconSvg },
+    { "icon.svg", tessel::art::writeIconSvg },   { "tessel.ico", tessel::art::writeWindowsIcon },
 };
 
 // The icon at N pixels for "iconN.png" with N an installed size; 0 for any other name.

@@ -242,6 +242,21 @@ private slots:
         QTest::mouseClick(link.Etiket, Qt::LeftButton);
         QCOMPARE(opener.opened(), QStringList({ url }));
     }
+
+    // The second press of a double click is no click: the address opens once.
+    void doubleClickOpensTheLinkOnce()
+    {
+        UrlOpenerSpy opener;
+        QWidget container;
+        WebEtiketi link(&container);
+        container.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&container));
+        doubleClickLikeThePlatform(link.Etiket);
+        QCOMPARE(opener.opened(), QStringList({ link.Url() }));
+        // A click after it is a click again.
+        QTest::mouseClick(link.Etiket, Qt::LeftButton);
+        QCOMPARE(opener.opened().size(), 2);
+    }
 };
 
 QTEST_MAIN(TestWebEtiketi)

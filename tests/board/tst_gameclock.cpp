@@ -55,13 +55,25 @@ private slots:
             << "en_GB" << QList<int> { 0, 0, 0 } << QStringLiteral("00:00:00");
         QTest::newRow("24-hour, afternoon")
             << "tr_TR" << QList<int> { 13, 0, 59 } << QStringLiteral("13:00:59");
-        QTest::newRow("12-hour, morning")
-            << "en_US" << QList<int> { 1, 2, 5 } << QStringLiteral("1:02:05 AM");
-        QTest::newRow("12-hour, zero reads as midnight")
-            << "en_US" << QList<int> { 0, 0, 1 } << QStringLiteral("12:00:01 AM");
-        QTest::newRow("12-hour, afternoon")
-            << "en_US" << QList<int> { 13, 0, 0 } << QStringLiteral("1:00:00 PM");
+        // An elapsed time is no time of day: a 12-hour locale keeps its way of writing the
+        // fields but shows no morning or afternoon, and its hours run from 0.
+        QTest::newRow("12-hour locale, two seconds")
+            << "en_US" << QList<int> { 0, 0, 2 } << QStringLiteral("0:00:02");
+        QTest::newRow("12-hour locale, one hour")
+            << "en_US" << QList<int> { 1, 2, 5 } << QStringLiteral("1:02:05");
+        QTest::newRow("12-hour locale, thirteen hours")
+            << "en_US" << QList<int> { 13, 0, 0 } << QStringLiteral("13:00:00");
+        QTest::newRow("12-hour locale, two-digit hours")
+            << "gu_IN" << QList<int> { 0, 0, 2 } << QStringLiteral("00:00:02");
+        QTest::newRow("marker in front, words kept")
+            << "ko_KR" << QList<int> { 13, 5, 7 } << QString::fromUtf8("13시 5분 7초");
+        QTest::newRow("day period in front, zone in brackets")
+            << "zh_TW" << QList<int> { 0, 0, 2 } << QStringLiteral("0:00:02");
+        QTest::newRow("marker and zone after a comma")
+            << "sq_AL" << QList<int> { 20, 0, 2 } << QStringLiteral("20:00:02");
         QTest::newRow("zone in front") << "zh_CN" << QList<int> { 1, 2, 5 } << "01:02:05";
+        QTest::newRow("zone after a comma")
+            << "be_BY" << QList<int> { 1, 2, 5 } << QStringLiteral("01:02:05");
         QTest::newRow("zone in brackets, quoted words kept")
             << "fr_CA" << QList<int> { 1, 2, 5 } << QStringLiteral("01 h 02 min 05 s");
     }
@@ -88,6 +100,37 @@ private slots:
                      qPrintable(locale.name() + u' ' + text));
             QVERIFY2(!format.contains(QLatin1String("()")) && format == format.trimmed(),
                      qPrintable(locale.name() + u' ' + format));
+        }
+    }
+
+    // In every locale the display reads as an elapsed time: no morning or afternoon marker,
+    // hours past twelve as they are, and only hour, minute and second fields in its format. A
+    // locale whose format has no marker shows what it always did.
+    void noLocaleShowsATimeOfDay()
+    {
+        for (const QLocale& locale : QLocale::matchingLocales(
+                 QLocale::AnyLanguage, QLocale::AnyScript, QLocale::AnyTerritory)) {
+            const QString text = clockText({ 13, 5, 7 }, locale);
+            const QString why = locale.name() + u' ' + text;
+            for (const QString& marker : { locale.amText(), locale.pmText() })
+                QVERIFY2(marker.isEmpty() || !text.contains(marker), qPrintable(why));
+            QVERIFY2(text.contains(locale.toString(13)), qPrintable(why));
+
+            QString fields;
+            bool quoted = false;
+            const QString format = elapsedTimeFormat(locale);
+            for (const QChar c : format) {
+                if (c == u'\'')
+                    quoted = !quoted;
+                else if (!quoted && c.isLetter() && c.unicode() < 0x80)
+                    fields += c;
+            }
+            QVERIFY2(QRegularExpression(QStringLiteral("^[Hms]+$")).match(fields).hasMatch(),
+                     qPrintable(locale.name() + u' ' + format));
+
+            const QString withoutZone = longTimeFormatWithoutZone(locale);
+            if (!withoutZone.contains(QRegularExpression(QStringLiteral("[aAB]"))))
+                QCOMPARE(text, locale.toString(QTime(13, 5, 7), withoutZone));
         }
     }
 };

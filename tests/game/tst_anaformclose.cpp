@@ -287,6 +287,64 @@ private slots:
         QTRY_VERIFY(form.isNull());
     }
 
+    // A log-out while the 24-hour message waits for OK: the time stored is one the next start
+    // reads without an error report, and the game goes on there from zero with its moves.
+    void aLogOutDuringTheDayMessageStoresATimeTheNextStartReads()
+    {
+        FakeMessageBoxes boxes;
+        QPointer<AnaForm> form = openForm();
+        form->OrjinalFotoğrafKutusu = Photo(testPhoto());
+        arrangeBoard(*form, QStringLiteral("0 1 2/3 4 5/6 . 7"));
+        form->OyunuKaydetOnayı->setChecked(true);
+        form->Hours = 23;
+        form->Minutes = 59;
+        form->Seconds = 59;
+        form->ClickCount = 9;
+        boxes.whileOpen = [&](const MessageBoxRequest&) { form->sessionEnding(); };
+        form->SüreHesapla_Timer();
+        QCOMPARE(boxes.shown().size(), 1);
+        QCOMPARE(m_store->GetSetting(app, k::OyunBilgiler, k::SaatBilgisi), QStringLiteral("0"));
+        delete form;
+
+        boxes.clear();
+        boxes.whileOpen = nullptr;
+        QPointer<AnaForm> next = openForm();
+        QVERIFY2(boxes.shown().isEmpty(), qPrintable(boxes.shown().value(0).text));
+        QVERIFY(next->SüreHesapla->running());
+        QCOMPARE((QList<int> { next->Hours, next->Minutes, next->Seconds }),
+                 (QList<int> { 0, 0, 0 }));
+        QCOMPARE(next->ClickCount, 9);
+        QCOMPARE(int(next->BlankIndex), 7);
+        delete next;
+    }
+
+    // A termination signal while the congratulation waits for OK: the game just won is gone
+    // from the store, and the next start offers none.
+    void aTerminationDuringTheCongratulationLeavesNoGameStored()
+    {
+        FakeMessageBoxes boxes;
+        ProgramEndSpy end;
+        storeGame(*m_store, { "0", "1", "2", "3", "4", "5", "6", "7B", "7" }, QStringLiteral("5"));
+        m_store->SaveSetting(app, k::Ayarlar, k::OyunuKaydet, QStringLiteral("1"));
+        QPointer<AnaForm> form = openForm();
+        QVERIFY(form->SüreHesapla->running());
+        QVERIFY(!form->SavedGame.empty());
+        boxes.whileOpen = [&](const MessageBoxRequest&) { form->closeBySystem(AppTaskManager); };
+        QVERIFY(endsProgram([&] { form->DağınıkParçalar_Click(8); }));
+        QCOMPARE(boxes.shown().size(), 1);
+        QVERIFY(boxes.shown().first().text.startsWith(QStringLiteral("Congratulations!")));
+        QVERIFY(m_store->GetAllSettings(app, k::Oyun).empty());
+        QVERIFY(m_store->GetAllSettings(app, k::OyunBilgiler).empty());
+        delete form;
+
+        boxes.clear();
+        boxes.whileOpen = nullptr;
+        QPointer<AnaForm> next = openForm();
+        QVERIFY(!next->SüreHesapla->running());
+        QVERIFY(next->SavedGame.empty());
+        delete next;
+    }
+
     // Exit on a full disk: the window closes as ever, and the settings, the window's place and
     // the stored game of the last run stay as they were, byte for byte.
     void exitOnAFullDiskKeepsTheStoreByteForByte()

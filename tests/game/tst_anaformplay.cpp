@@ -251,6 +251,44 @@ private slots:
         QCOMPARE(boxes.shown().size(), 1);
     }
 
+    // The second press of a double click is no click: with no game running the double click
+    // deals and moves nothing; in a game it moves the block and does not refuse a click on the
+    // cell it emptied.
+    void aDoubleClickOnACellIsOneClick_data()
+    {
+        QTest::addColumn<bool>("gameRunning");
+        QTest::newRow("no game running") << false;
+        QTest::newRow("a game running") << true;
+    }
+
+    void aDoubleClickOnACellIsOneClick()
+    {
+        QFETCH(bool, gameRunning);
+        FakeMessageBoxes boxes;
+        FakeSoundOutput sound;
+        AnaForm& form = openForm();
+        if (gameRunning)
+            arrangeBoard(form, QStringLiteral("0 1 2/3 4 5/6 7 ."));
+        else
+            form.ParçalaraBölSeçeneği_Click(0);
+        doubleClickLikeThePlatform(form.DağınıkParçalar.at(7));
+        QCoreApplication::processEvents();
+        QCOMPARE(form.SüreHesapla->interval(), 1000);
+        if (gameRunning) {
+            QCOMPARE(boardText(form), QStringLiteral("0 1 2/3 4 5/6 . 7"));
+            QCOMPARE(form.ClickCount, 1);
+            QCOMPARE(sound.played, QStringList { QStringLiteral("TAMAM") });
+        } else {
+            QCOMPARE(form.ClickCount, 0);
+            QCOMPARE(int(form.BlankIndex), 8);
+            QVERIFY(sound.played.isEmpty());
+        }
+        QVERIFY(boxes.shown().isEmpty());
+        // Two clicks apart are two clicks.
+        click(form, 7);
+        QCOMPARE(sound.played.size(), gameRunning ? 2 : 1);
+    }
+
     void aClickWhileTheBoardShowsThePhotoInOrderDeals()
     {
         FakeSoundOutput sound;

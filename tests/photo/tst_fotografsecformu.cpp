@@ -9,6 +9,7 @@
 #include <QComboBox>
 #include <QElapsedTimer>
 #include <QPushButton>
+#include <QStyledItemDelegate>
 #include <QTemporaryDir>
 #include <QtEndian>
 #include <QtTest>
@@ -570,25 +571,130 @@ private slots:
             QFile::remove(folder + name);
     }
 
-    // OK while a newer file still decodes: the picture shown goes to the game, with its path.
-    void okHandsOverThePictureShown()
+    // OK while the file selected last still decodes: OK waits for it and hands over that file,
+    // not the older picture shown, and the window answers meanwhile.
+    void okRightAfterChoosingAFileHandsOverThatFile_data()
+    {
+        QTest::addColumn<bool>("olderShown");
+        QTest::newRow("nothing shown yet") << false;
+        QTest::newRow("an older picture shown") << true;
+    }
+
+    void okRightAfterChoosingAFileHandsOverThatFile()
+    {
+        QFETCH(bool, olderShown);
+        FakeMessageBoxes boxes;
+        const QString folder = m_appFolder + u'/';
+        QVERIFY(quadrants(QSize(4000, 3000)).save(folder + QStringLiteral("large.jpg")));
+        QPointer<FotoğrafSeçFormu> form = openForm();
+        if (olderShown)
+            clickFile(*form, QStringLiteral("tall.bmp"));
+        clickFileOnly(*form, QStringLiteral("large.jpg"));
+        QVERIFY(form->decoding());
+        bool answeredMeanwhile = false;
+        QTimer::singleShot(0, form, [&] { answeredMeanwhile = true; });
+        QTest::mouseClick(form->TamamDüğmesi, Qt::LeftButton);
+        QVERIFY(answeredMeanwhile);
+        QVERIFY(boxes.shown().isEmpty());
+        QCOMPARE(shared().PhotoPath, folder + QStringLiteral("large.jpg"));
+        QCOMPARE(m_game->OrjinalFotoğrafKutusu.size(), QSize(4000, 3000));
+        verifyFilledWithQuadrants(m_game->ÖrnekKutusu);
+        QTRY_VERIFY(form.isNull());
+        QFile::remove(folder + QStringLiteral("large.jpg"));
+    }
+
+    // The file selected last turns out no picture while OK waits: the message for no file
+    // selected, the window stays open, and the game keeps its photo.
+    void okWaitingForAnUnreadableFileAsksForAFile()
+    {
+        FakeMessageBoxes boxes;
+        QPointer<FotoğrafSeçFormu> form = openForm();
+        clickFile(*form, QStringLiteral("tall.bmp"));
+        clickFileOnly(*form, QStringLiteral("text.jpg"));
+        QVERIFY(form->decoding());
+        QTest::mouseClick(form->TamamDüğmesi, Qt::LeftButton);
+        QCOMPARE(boxes.shown().size(), 1);
+        QCOMPARE(boxes.shown().first().text,
+                 QStringLiteral("Please, select photo file from the list!"));
+        QVERIFY(boxes.shown().first().centred);
+        QVERIFY(form->isVisible());
+        QCOMPARE(shared().PhotoPath, QStringLiteral("/before/Sample-1.jpg"));
+        QVERIFY(m_game->OrjinalFotoğrafKutusu.isNull());
+        delete form;
+    }
+
+    // Cancel while OK waits: the window closes, and nothing reaches the game.
+    void cancelWhileOkWaitsHandsOverNothing()
     {
         FakeMessageBoxes boxes;
         const QString folder = m_appFolder + u'/';
         QVERIFY(quadrants(QSize(4000, 3000)).save(folder + QStringLiteral("large.jpg")));
         QPointer<FotoğrafSeçFormu> form = openForm();
-        clickFile(*form, QStringLiteral("tall.bmp"));
         clickFileOnly(*form, QStringLiteral("large.jpg"));
         QVERIFY(form->decoding());
+        QTimer::singleShot(0, form, [&] { QTest::mouseClick(form->İptalDüğmesi, Qt::LeftButton); });
+        QTest::mouseClick(form->TamamDüğmesi, Qt::LeftButton);
+        QTRY_VERIFY(form.isNull());
+        QVERIFY(boxes.shown().isEmpty());
+        QCOMPARE(shared().PhotoPath, QStringLiteral("/before/Sample-1.jpg"));
+        QVERIFY(m_game->OrjinalFotoğrafKutusu.isNull());
+        QFile::remove(folder + QStringLiteral("large.jpg"));
+    }
+
+    // On Linux a backslash is a letter of a folder's name, not a separator: a file in a folder
+    // whose name ends in one loads and is handed over.
+    void folderNamedWithAFinalBackslash()
+    {
+        FakeMessageBoxes boxes;
+        const QString folder = m_volumeB + QStringLiteral("/odd\\");
+        QVERIFY(QDir().mkpath(folder));
+        QVERIFY(quadrants(QSize(64, 48)).save(folder + QStringLiteral("/in.jpg")));
+        remember(folder);
+        QPointer<FotoğrafSeçFormu> form = openForm();
+        QCOMPARE(form->KlasörListesi->path(), folder);
+        clickFile(*form, QStringLiteral("in.jpg"));
+        QCOMPARE(form->loadedPhotoPath(), folder + QStringLiteral("/in.jpg"));
         QTest::mouseClick(form->TamamDüğmesi, Qt::LeftButton);
         QVERIFY(boxes.shown().isEmpty());
-        QCOMPARE(shared().PhotoPath, folder + QStringLiteral("tall.bmp"));
-        QCOMPARE(m_game->OrjinalFotoğrafKutusu.size(), QSize(40, 200));
+        QCOMPARE(shared().PhotoPath, folder + QStringLiteral("/in.jpg"));
+        QCOMPARE(m_game->OrjinalFotoğrafKutusu.size(), QSize(64, 48));
         QTRY_VERIFY(form.isNull());
-        // The decode left behind reaches no window.
-        QTest::qWait(300);
-        QCOMPARE(m_game->OrjinalFotoğrafKutusu.size(), QSize(40, 200));
-        QFile::remove(folder + QStringLiteral("large.jpg"));
+    }
+
+    // A folder of many pictures: the file list lists them all but measures only a few rows to
+    // lay them out, where measuring each would hold the window for seconds.
+    void aFolderOfManyPicturesIsLaidOutWithoutMeasuringEachRow()
+    {
+        const QString folder = m_volumeB + QStringLiteral("/many");
+        QVERIFY(QDir().mkpath(folder));
+        const int files = 20000;
+        for (int i = 0; i < files; ++i)
+            write(folder + QStringLiteral("/IMG_%1.JPG").arg(i, 5, 10, QLatin1Char('0')), {});
+        QPointer<FotoğrafSeçFormu> form = openForm();
+        struct CountingDelegate : QStyledItemDelegate
+        {
+            using QStyledItemDelegate::QStyledItemDelegate;
+            mutable int measured = 0;
+            QSize sizeHint(const QStyleOptionViewItem& option,
+                           const QModelIndex& index) const override
+            {
+                ++measured;
+                return QStyledItemDelegate::sizeHint(option, index);
+            }
+        };
+        auto* counting = new CountingDelegate(form->DosyaListesi);
+        form->DosyaListesi->setItemDelegate(counting);
+        form->KlasörListesi->setPath(folder);
+        QCOMPARE(form->DosyaListesi->count(), files);
+        (void)form->grab(); // laid out and drawn
+        QCOMPARE(form->DosyaListesi->item(0)->text(), QStringLiteral("IMG_00000.JPG"));
+        QVERIFY2(counting->measured < 100, qPrintable(QString::number(counting->measured)));
+        // The last file is reached as any other.
+        form->DosyaListesi->scrollToBottom();
+        const QRect last = form->DosyaListesi->visualItemRect(form->DosyaListesi->item(files - 1));
+        QVERIFY(form->DosyaListesi->viewport()->rect().intersects(last));
+        delete form;
+        QVERIFY(QDir(folder).removeRecursively());
     }
 
     void okDividesWithTheCurrentBlockCountAndDrawsTheSample_data()

@@ -127,7 +127,10 @@ private slots:
         QVERIFY(
             QFile::link(folder + QStringLiteral("/nothing"), folder + QStringLiteral("/gone.bmp")));
 
-        const QStringList expected = { "a.jpg", "B.jpg", "b.JPG", "C.bmp", "g.Bmp" };
+        // A link to a picture file is listed like the file.
+        QVERIFY(QFile::link(folder + QStringLiteral("/a.jpg"), folder + QStringLiteral("/l.jpg")));
+
+        const QStringList expected = { "a.jpg", "B.jpg", "b.JPG", "C.bmp", "g.Bmp", "l.jpg" };
         QCOMPARE(listPictureFiles(folder), expected);
         QCOMPARE(listPictureFiles(folder + u'/'), expected);
     }
@@ -138,7 +141,41 @@ private slots:
         for (const char* name : { "beta", "Alpha", "alpha", ".hidden", "Gamma" })
             QVERIFY(QDir().mkpath(folder + u'/' + QString::fromLatin1(name)));
         touch(folder + QStringLiteral("/file.jpg"));
-        QCOMPARE(listSubfolders(folder), (QStringList { "Alpha", "alpha", "beta", "Gamma" }));
+        // A link to a folder is a folder; one to a file or to nothing is none.
+        QVERIFY(QFile::link(folder + QStringLiteral("/beta"), folder + QStringLiteral("/delta")));
+        QVERIFY(QFile::link(folder + QStringLiteral("/file.jpg"), folder + QStringLiteral("/eta")));
+        QVERIFY(QFile::link(folder + QStringLiteral("/none"), folder + QStringLiteral("/zeta")));
+        QCOMPARE(listSubfolders(folder),
+                 (QStringList { "Alpha", "alpha", "beta", "delta", "Gamma" }));
+    }
+
+    // The lists sort a folder's names once, with each name's letter case folded ahead; the order
+    // must be the one of listsBefore, which folds at every comparison. Names from many scripts
+    // and of both cases, with letters whose folding is special (dotted and dotless i, sharp s,
+    // final sigma, ligatures, letters beyond the 16-bit range).
+    void listsSortAsListsBeforeOrders()
+    {
+        const QString folder = base() + QStringLiteral("/scripts");
+        QVERIFY(QDir().mkpath(folder));
+        const QStringList stems = { "a",  "A",  "ä", "Ä", "z", "Z", "ı",  "I", "i", "İ", "ß", "ẞ",
+                                    "ss", "SS", "σ", "ς", "Σ", "ﬁ", "fi", "Ω", "ω", "Ж", "ж", "𐐀",
+                                    "𐐨",  "é",  "É", "e", "_", "-", "0",  "9", "Ǆ", "ǅ", "ǆ", "K" };
+        QStringList names;
+        for (const QString& first : stems) {
+            for (const QString& second : stems) {
+                const QString name = first + second + QStringLiteral(".jpg");
+                touch(folder + u'/' + name);
+                names << name;
+            }
+        }
+        // The file system may have merged names that differ only in their form.
+        const QStringList listed = listPictureFiles(folder);
+        QVERIFY(listed.size() > stems.size() * stems.size() / 2);
+        QStringList expected = listed;
+        std::sort(expected.begin(), expected.end(), listsBefore);
+        QCOMPARE(listed, expected);
+        for (qsizetype i = 1; i < listed.size(); ++i)
+            QVERIFY(listed[i - 1].compare(listed[i], Qt::CaseInsensitive) <= 0);
     }
 
     void unlistableFolders_data()
@@ -169,8 +206,14 @@ private slots:
                                                << "/home/ali/p.jpg";
         QTest::newRow("drive root") << "C:/"
                                     << "C:/p.jpg";
+#ifdef Q_OS_WIN
         QTest::newRow("native drive root") << "D:\\"
                                            << "D:\\p.jpg";
+#else
+        // Only Windows separates with a backslash; elsewhere a folder's name may end in one.
+        QTest::newRow("folder named with a final backslash") << "/home/ali/pics\\"
+                                                             << "/home/ali/pics\\/p.jpg";
+#endif
     }
 
     void joinFolderFile()

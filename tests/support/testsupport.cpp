@@ -12,6 +12,7 @@
 #include <QRadioButton>
 #include <QSignalBlocker>
 #include <QTest>
+#include <QWindow>
 #include <QtEndian>
 
 #include <cmath>
@@ -84,6 +85,13 @@ void arrangeBoard(AnaForm& form, const QString& board)
     form.Etiket.at(3)->setCaption(QStringLiteral("0"));
     form.SüreHesapla->setInterval(ClockTimer::runningInterval);
     form.nameCells();
+}
+
+void doubleClickLikeThePlatform(QWidget* widget)
+{
+    QWidget* window = widget->window();
+    QTest::mouseDClick(window->windowHandle(), Qt::LeftButton, {},
+                       widget->mapTo(window, widget->rect().center()));
 }
 
 QString boardText(const AnaForm& form)

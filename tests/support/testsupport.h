@@ -46,6 +46,11 @@ void arrangeBoard(AnaForm& form, const QString& board);
 // tag names, or an empty cell whose tag is not n - 1, reads "?".
 QString boardText(const AnaForm& form);
 
+// A double click at the middle of a shown widget, delivered as the windowing system delivers
+// one: press, release, press, release in quick succession, which Qt turns into a press, a
+// release, a double click and a release.
+void doubleClickLikeThePlatform(QWidget* widget);
+
 // While alive, every message box is recorded and answered from the queue (Ok/Yes when empty).
 class FakeMessageBoxes
 {
