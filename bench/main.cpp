@@ -3,6 +3,7 @@
 // photo's path in a fresh process per run so that the peak memory it reports is that path's.
 #include "benchphotos.h"
 #include "measure.h"
+#include "solverbench.h"
 #include "startuptime.h"
 
 #include "board/boardlayout.h"
@@ -376,7 +377,9 @@ int benchMain(const QString& parts)
     Context c;
     QElapsedTimer making;
     making.start();
-    if (!photoDir.isValid() || !makeBenchPhotos(photoDir.path(), c.photos)) {
+    // The parts from (i) on need no photos of the bench's own.
+    const bool photos = std::any_of(std::begin("abcdefg"), std::end("abcdefg") - 1, wanted);
+    if (photos && (!photoDir.isValid() || !makeBenchPhotos(photoDir.path(), c.photos))) {
         std::fprintf(stderr, "cannot write the bench photos\n");
         return 1;
     }
@@ -406,6 +409,8 @@ int benchMain(const QString& parts)
     }
     if (wanted('h'))
         startUp(table);
+    if (wanted('i'))
+        solverPart(table);
 
     std::printf("tessel_bench: %d CPUs; load average %s at the start, %s at the end; photos "
                 "made in %.1f s; Qt %s; photo detail held %d x %d (device-pixel ratio 1)\n\n",
