@@ -75,6 +75,7 @@ AnaForm::AnaForm(SettingsStore& settings, QWidget* parent)
     createControls();
     connectBoard();
     connectOptions();
+    connectHelp();
 }
 
 AnaForm::~AnaForm()

@@ -9,6 +9,7 @@
 #include "common/numbers.h"
 #include "common/resourcestring.h"
 #include "common/shared.h"
+#include "game/hintcontroller.h"
 
 #include <QCoreApplication>
 #include <QGroupBox>
@@ -267,6 +268,7 @@ void AnaForm::YeniOyunDüğmesi_Click()
         last->setTag(QString::number(m));
     });
     trap([&] { SüreHesapla->setInterval(ClockTimer::runningInterval); });
+    m_hints->gameStarted();
     trap([] { QCoreApplication::processEvents(); });
 }
 

@@ -3,8 +3,11 @@
 #include "game/anaform.h"
 
 #include "board/boardrules.h"
+#include "board/completionnews.h"
 #include "common/colors.h"
 #include "common/messagebox.h"
+#include "game/hintcontroller.h"
+#include "store/bestresults.h"
 
 #include <QCheckBox>
 
@@ -53,6 +56,7 @@ void AnaForm::DağınıkParçalar_Click(int Index)
         Etiket.at(3)->setCaption(QString::number(ClickCount));
     });
     trap([&] { PlayGameSound(QStringLiteral("TAMAM")); });
+    m_hints->boardChanged();
 
     bool complete = false;
     trap([&] {
@@ -78,6 +82,7 @@ void AnaForm::completePhoto()
         DağınıkParçalar.at(last)->setPicture(SıralıParçalar.at(last));
     });
     trap([&] { PlayGameSound(QStringLiteral("TEBRIK")); });
+    message += completionNews();
     trap([&] { showInformation(message); });
     trap([&] {
         Seconds = Minutes = Hours = 0;
@@ -88,6 +93,23 @@ void AnaForm::completePhoto()
         Etiket.at(3)->setCaption(QStringLiteral("0"));
     });
     removeStoredGame(m_settings, SavedGame);
+}
+
+QString AnaForm::completionNews()
+{
+    CompletionNews news;
+    news.gridSize = GridSize;
+    news.solutionLength = m_hints->solutionLength();
+    news.shortest = m_hints->solutionIsShortest();
+    m_hints->gameOver();
+    // A store that cannot be written keeps its results and tells no news.
+    ignoreErrors([&] {
+        const int32_t seconds = Hours * 3600 + Minutes * 60 + Seconds;
+        const RecordNews records = recordCompletion(m_settings, GridSize, seconds, ClickCount);
+        news.newBestTime = records.bestTime;
+        news.fewestMoves = records.fewestMoves;
+    });
+    return completionNewsText(news);
 }
 
 void AnaForm::PlayGameSound(const QString& name)

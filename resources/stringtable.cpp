@@ -54,6 +54,24 @@ constexpr StringEntry entries[] = {
     { 2450, u"Version " },
     { 2500, u"Send Message" },
     { 2600, u"Send E-Mail" },
+    // The solver's help and the best results.
+    { 3200, u"&Hint" },
+    { 3210, u"&Best results..." },
+    { 3220, u"Shortest possible: %1 moves." },
+    { 3221, u"Shortest possible: 1 move." },
+    { 3230, u"Best known: %1 moves." },
+    { 3231, u"Best known: 1 move." },
+    { 3240, u"New best time for %1 x %1!" },
+    { 3250, u"Fewest moves yet for %1 x %1!" },
+    { 3300, u"Best Results" },
+    { 3310, u"Board" },
+    { 3320, u"Best time" },
+    { 3330, u"Fewest moves" },
+    { 3340, u"Games completed" },
+    { 3350, u"%1 x %1" },
+    { 3360, u"-" },
+    { 3370, u"&Clear..." },
+    { 3380, u"Do you want to clear the best results of every board?" },
 };
 } // namespace
 

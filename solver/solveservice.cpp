@@ -78,7 +78,7 @@ void SolveService::cancelAll()
 bool SolveService::busy() const
 {
     const std::lock_guard guard(m_mutex);
-    return m_running || m_startJob || m_currentJob;
+    return m_running || m_startJob || m_currentJob || m_undelivered > 0;
 }
 
 void SolveService::work()
@@ -104,8 +104,13 @@ void SolveService::work()
         m_running.reset();
         if (!stopped && solution.found) {
             // Delivered on the service's thread; dropped if the service is gone by then.
+            ++m_undelivered;
             QMetaObject::invokeMethod(
-                this, [this, job, solution] { emit solved(job.board, solution, job.start); },
+                this,
+                [this, job, solution] {
+                    --m_undelivered;
+                    emit solved(job.board, solution, job.start);
+                },
                 Qt::QueuedConnection);
         }
     }

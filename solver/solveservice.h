@@ -33,7 +33,7 @@ public:
     // Stops everything: the game is over.
     void cancelAll();
 
-    // Whether a board is being solved or waits for it.
+    // Whether a board is being solved, waits for it, or its answer waits for the event loop.
     bool busy() const;
 
 signals:
@@ -58,6 +58,7 @@ private:
     std::optional<Job> m_currentJob;
     std::optional<Job> m_running;
     std::atomic<bool> m_cancel { false };
+    std::atomic<int> m_undelivered { 0 }; // answers posted to the event loop, not yet emitted
     bool m_quit = false;
     std::thread m_thread;
 };
