@@ -411,6 +411,8 @@ int benchMain(const QString& parts)
         startUp(table);
     if (wanted('i'))
         solverPart(table);
+    if (wanted('j'))
+        hintPart(table);
 
     std::printf("tessel_bench: %d CPUs; load average %s at the start, %s at the end; photos "
                 "made in %.1f s; Qt %s; photo detail held %d x %d (device-pixel ratio 1)\n\n",

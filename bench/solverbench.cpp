@@ -1,11 +1,22 @@
 #include "solverbench.h"
 
+#include "board/boardrules.h"
+#include "game/anaform.h"
+#include "game/hintcontroller.h"
+
+#include <QCheckBox>
 #include <QCoreApplication>
+#include <QElapsedTimer>
+#include <QEventLoop>
+#include <QImage>
 #include <QProcess>
 #include <QRegularExpression>
+#include <QTemporaryDir>
+#include <QTimer>
 
 #include <algorithm>
 #include <numeric>
+#include <random>
 
 namespace bench {
 
@@ -102,6 +113,87 @@ Line valueLine(const QString& name, double ms, const QString& goal = {}, bool me
              goal,
              goal.isEmpty() ? QString()
                             : (met ? QStringLiteral("met") : QStringLiteral("MISSED")) };
+}
+
+// The time from a hint asked for to the block outlined, by the event loop's clock.
+std::optional<double> timeHint(tessel::AnaForm& form)
+{
+    int cell = -1;
+    QEventLoop wait;
+    const auto connection
+        = QObject::connect(form.hints(), &tessel::HintController::hintShown, &wait, [&](int shown) {
+              cell = shown;
+              wait.quit();
+          });
+    QElapsedTimer clock;
+    clock.start();
+    form.hints()->showHint();
+    if (cell < 0) {
+        QTimer::singleShot(60000, &wait, &QEventLoop::quit);
+        wait.exec();
+    }
+    const double ms = clock.nsecsElapsed() / 1e6;
+    QObject::disconnect(connection);
+    if (cell < 0)
+        return std::nullopt;
+    return ms;
+}
+
+// The board's tags after block `cell` slides into the empty cell.
+bool wouldComplete(const tessel::AnaForm& form, int cell)
+{
+    std::vector<QString> tags;
+    for (const tessel::PictureBox* box : form.DağınıkParçalar)
+        tags.push_back(box->tag());
+    std::swap(tags[size_t(cell)], tags[size_t(form.BlankIndex)]);
+    return tessel::isPhotoComplete(tags);
+}
+
+// Hints on N x N games in the game window: pressed at once after a random move (a walk away
+// from every known solution: each board is new, its search just begun), then pressed after
+// following the previous hint.
+std::pair<Runs, Runs> hintTimes(int gridSize, int rounds)
+{
+    using namespace tessel;
+    QTemporaryDir dir;
+    SettingsStore store(dir.filePath(QStringLiteral("hints.ini")));
+    AnaForm form(store);
+    QImage photo(300, 240, QImage::Format_RGB32);
+    photo.fill(Qt::darkCyan);
+    form.setOriginalPhoto(Photo(photo));
+    form.SesleriKapatOnayı->setChecked(true);
+    form.show();
+    form.ParçalaraBölSeçeneği_Click(gridSize - 3);
+    form.YeniOyunDüğmesi_Click();
+    std::pair<Runs, Runs> runs;
+    std::mt19937 random { uint32_t(gridSize) };
+    int lastBlank = -1;
+    for (int round = 0; round < rounds; ++round) {
+        // Never straight back, never home.
+        std::vector<int> moves;
+        for (int c = 0; c < gridSize * gridSize; ++c)
+            if (c != lastBlank && isMoveAllowed(c, form.BlankIndex, gridSize)
+                && !wouldComplete(form, c))
+                moves.push_back(c);
+        lastBlank = form.BlankIndex;
+        form.DağınıkParçalar_Click(
+            moves[std::uniform_int_distribution<size_t>(0, moves.size() - 1)(random)]);
+        if (const auto ms = timeHint(form))
+            runs.first.runs.push_back({ false, *ms, -1 });
+    }
+    for (int round = 0; round < rounds; ++round) {
+        const int cell = form.hints()->outlinedCell();
+        if (cell < 0 || wouldComplete(form, cell)) {
+            form.YeniOyunDüğmesi_Click();
+        } else {
+            form.DağınıkParçalar_Click(cell);
+        }
+        if (const auto ms = timeHint(form))
+            runs.second.runs.push_back({ false, *ms, -1 });
+    }
+    if (runs.first.runs.size() < size_t(rounds) || runs.second.runs.size() < size_t(rounds))
+        runs.first.failure = runs.second.failure = QStringLiteral("a hint did not come");
+    return runs;
 }
 
 } // namespace
@@ -216,6 +308,18 @@ void solverPart(Table& table)
     table.addRatio(QStringLiteral("  length / shortest known: worst"),
                    *std::max_element(ratios.begin(), ratios.end()),
                    *std::min_element(ratios.begin(), ratios.end()), 0, QStringLiteral("length"));
+}
+
+void hintPart(Table& table)
+{
+    table.section(QStringLiteral("(j) hint in the game window: from the key to the block "
+                                 "outlined, by the wall clock (offscreen)"));
+    for (int n : { 3, 4 }) {
+        const auto [afterMove, onPath] = hintTimes(n, 40);
+        table.addTimed(QStringLiteral("%1 x %1, pressed at once after a random move").arg(n),
+                       afterMove, 50);
+        table.addTimed(QStringLiteral("%1 x %1, pressed after the hinted move").arg(n), onPath, 50);
+    }
 }
 
 } // namespace bench
