@@ -1,16 +1,27 @@
 # Two commands: `make run` and `make test`. Both install what a fresh Debian 12 machine lacks.
-.PHONY: run test test-debug configure build deps bench-deps bench format format-check clean
+.PHONY: run test test-debug configure build deps bench-deps bench install package format format-check \
+        clean fuzz-deps fuzz-build fuzz fuzz-regress
 
+# The installation's checks: the desktop entry's and metainfo's validators, a second SVG
+# renderer for the icon, groff for the manual page, and what the Debian package is built with
+# (dpkg-shlibdeps finds its libraries, and needs `file`).
+DESKTOP_PACKAGES := desktop-file-utils appstream librsvg2-bin groff-base dpkg-dev file
 # Sound: Debian's Qt 6.4 Multimedia plays audio through PulseAudio's client library, built into
 # libqt6multimedia6 (no backend plugin is loaded for it); a desktop's sound server (PipeWire or
 # PulseAudio) gives it the output devices. A machine without one has no device and stays silent.
 PACKAGES := cmake ninja-build g++ make pkg-config qt6-base-dev qt6-base-dev-tools \
-            qt6-multimedia-dev libqt6multimedia6 libpulse0 libgl-dev fonts-liberation
+            qt6-multimedia-dev libqt6multimedia6 libpulse0 libgl-dev fonts-liberation \
+            $(DESKTOP_PACKAGES)
 # Only `make bench` needs these: djpeg (the floor of a JPEG decode), GNU time (a program's own
 # peak memory), Xvfb with xauth for xvfb-run, and the X client library's headers (the
 # start-up timing watches the server for the window).
 BENCH_PACKAGES := libjpeg-turbo-progs time xvfb xauth libxcb1-dev
+# Only the fuzz targets need these: clang and its libFuzzer runtime.
+FUZZ_PACKAGES := clang libclang-rt-14-dev
+FUZZERS := settingsparse settingsstore savedgame picture layout
+FUZZ_SECONDS ?= 60
 WERROR ?= OFF
+PREFIX ?= /usr/local
 SUDO := $(shell [ "$$(id -u)" = 0 ] || echo sudo)
 
 # Installs the packages of $(1) that are missing.
@@ -45,8 +56,50 @@ run: configure
 test: build
 	ctest --preset release
 
+# The game, its files and its desktop integration under $(PREFIX), without the tests.
+install: configure
+	cmake --build --preset release --target tessel_installed
+	cmake --install build --prefix $(PREFIX)
+
+# The Debian package, build/tessel_VERSION_ARCH.deb: `apt-get install ./build/tessel_*.deb`.
+package: configure
+	cmake --build --preset release --target tessel_installed
+	cd build && cpack -G DEB
+
 bench: bench-deps build
 	./build/tessel_bench $(PARTS)
+
+# The fuzz targets of fuzz/, built with clang under the sanitizers in build-fuzz/.
+fuzz-deps:
+	$(call install,$(PACKAGES) $(FUZZ_PACKAGES))
+
+fuzz-build: fuzz-deps
+	cmake --preset fuzz
+	cmake --build --preset fuzz
+
+# Each target in turn for FUZZ_SECONDS, from its seeds: what it finds new is kept in
+# build-fuzz/corpus/<target>, a crash in build-fuzz/crashes/ (add it to fuzz/corpus/<target>
+# once mended). `make fuzz FUZZERS=picture` runs one.
+fuzz: fuzz-build
+	@mkdir -p build-fuzz/crashes
+	@for t in $(FUZZERS); do \
+	    mkdir -p build-fuzz/corpus/$$t; \
+	    dict=""; [ -f fuzz/$$t.dict ] && dict="-dict=fuzz/$$t.dict"; \
+	    echo "== fuzz_$$t for $(FUZZ_SECONDS) s"; \
+	    ./build-fuzz/fuzz_$$t -max_total_time=$(FUZZ_SECONDS) -rss_limit_mb=4096 \
+	        -print_final_stats=1 $$dict -artifact_prefix=build-fuzz/crashes/$$t- \
+	        build-fuzz/corpus/$$t fuzz/corpus/$$t > build-fuzz/fuzz-$$t.log 2>&1 \
+	        || { tail -n 60 build-fuzz/fuzz-$$t.log; exit 1; }; \
+	    echo "fuzz_$$t: $$(grep -E '^#[0-9]+[[:space:]]+DONE' build-fuzz/fuzz-$$t.log | tail -n 1)"; \
+	done
+
+# Every target over its corpus once, the crashes found before included: seconds.
+fuzz-regress: fuzz-build
+	@for t in $(FUZZERS); do \
+	    ./build-fuzz/fuzz_$$t fuzz/corpus/$$t/* > build-fuzz/regress-$$t.log 2>&1 \
+	        || { tail -n 60 build-fuzz/regress-$$t.log; exit 1; }; \
+	    echo "fuzz_$$t: $$(ls fuzz/corpus/$$t | wc -l) inputs, no fault"; \
+	done
 
 test-debug: deps
 	cmake --preset debug -DTESSEL_WERROR=$(WERROR)
@@ -60,4 +113,4 @@ format-check:
 	git ls-files '*.cpp' '*.h' | xargs clang-format --dry-run --Werror
 
 clean:
-	rm -rf build build-debug
+	rm -rf build build-debug build-fuzz

@@ -2,6 +2,8 @@
 
 #include "version.h"
 
+#include <algorithm>
+
 namespace tessel {
 
 ProgramInfo thisProgram()
@@ -19,8 +21,14 @@ QString expandBuildFields(const QString& text)
     return out;
 }
 
-QImage aboutIcon()
+QImage aboutIcon(qreal ratio)
 {
+    if (ratio != 1.0) {
+        const int side = std::max(1, qRound(32 * ratio));
+        QImage icon = aboutIcon().scaled(side, side, Qt::IgnoreAspectRatio, Qt::FastTransformation);
+        icon.setDevicePixelRatio(ratio);
+        return icon;
+    }
     constexpr int side = 32;
     constexpr int cell = 8;
     constexpr int pitch = 10;

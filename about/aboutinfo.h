@@ -23,6 +23,8 @@ ProgramInfo thisProgram();
 QString expandBuildFields(const QString& text);
 
 // The About window's own 32 x 32 icon: a 3 x 3 board of square outlines with the last cell empty.
-QImage aboutIcon();
+// For a screen of `ratio` device pixels per pixel the same art comes at that many device pixels,
+// each design pixel a block of whole device pixels, so that its lines stay sharp.
+QImage aboutIcon(qreal ratio = 1.0);
 
 } // namespace tessel

@@ -9,6 +9,7 @@
 #include <QGroupBox>
 #include <QMouseEvent>
 #include <QPushButton>
+#include <QWindow>
 
 namespace tessel {
 
@@ -88,7 +89,22 @@ void HakkındaFormu::createControls()
 
     SimgeKutusu = named(new QLabel(Altlık), QString::fromUtf8("SimgeKutusu"));
     setTwipsGeometry(SimgeKutusu, 180, 300, 480, 480);
-    SimgeKutusu->setPixmap(QPixmap::fromImage(aboutIcon()));
+    drawIcon();
+}
+
+void HakkındaFormu::drawIcon()
+{
+    SimgeKutusu->setPixmap(QPixmap::fromImage(aboutIcon(devicePixelRatioF())));
+}
+
+void HakkındaFormu::showEvent(QShowEvent* event)
+{
+    QDialog::showEvent(event);
+    drawIcon();
+    if (m_watchingScreen || !windowHandle())
+        return;
+    m_watchingScreen = true;
+    connect(windowHandle(), &QWindow::screenChanged, this, [this] { drawIcon(); });
 }
 
 WebEtiketi* HakkındaFormu::link(const char* name, double left, double top, double width,

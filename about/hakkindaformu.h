@@ -42,15 +42,20 @@ public:
 
 protected:
     void mouseMoveEvent(QMouseEvent* event) override;
+    void showEvent(QShowEvent* event) override;
 
 private:
     void createControls();
+    // The icon drawn for the device-pixel ratio of the screen the window is on.
+    void drawIcon();
     WebEtiketi* link(const char* name, double left, double top, double width, double height);
     void readLinkLayouts();
     void Form_Load(const ProgramInfo& program, const StringLookup& strings);
     void Form_MouseMove();
     void Altlık_MouseMove();
     void link_MouseMove(WebEtiketi* link);
+
+    bool m_watchingScreen = false;
 };
 
 } // namespace tessel

@@ -2,12 +2,14 @@
 
 #include "about/aboutinfo.h"
 #include "common/errors.h"
+#include "common/textescape.h"
 
 #include <QFile>
 #include <QLocale>
 #include <QRegularExpression>
 
 #include <algorithm>
+#include <cmath>
 #include <limits>
 
 namespace tessel {
@@ -142,31 +144,30 @@ namespace {
 QString quoted(const QString& text)
 {
     QString out = QStringLiteral("\"");
-    for (QChar c : text) {
-        switch (c.unicode()) {
-        case '"':
+    for (qsizetype i = 0; i < text.size(); ++i) {
+        if (text[i] == u'"')
             out += QLatin1String("\\\"");
-            break;
-        case '\\':
-            out += QLatin1String("\\\\");
-            break;
-        case '\n':
-            out += QLatin1String("\\n");
-            break;
-        case '\r':
-            out += QLatin1String("\\r");
-            break;
-        case '\t':
-            out += QLatin1String("\\t");
-            break;
-        default:
-            if (c.unicode() < 0x20 || c.unicode() == 0x7F)
-                out += QStringLiteral("\\u%1").arg(c.unicode(), 4, 16, QLatin1Char('0'));
-            else
-                out += c;
-        }
+        else
+            appendEscaped(out, text, i);
     }
     return out + u'"';
+}
+
+// What the parser reads as a name: a control's or a font's name stands after its keyword to the
+// end of the line, a value's name before its "=", alone.
+enum class NameKind { Control, Font, Value };
+
+// A name the text form cannot give back as it is raises TypeMismatch: writing it would make a
+// layout that reads differently, or not at all.
+const QString& writableName(const QString& name, NameKind kind)
+{
+    const bool fits = !name.isEmpty() && name == name.trimmed() && !name.contains(u'\n')
+        && (kind != NameKind::Value
+            || (!name.contains(u' ') && !name.contains(u'=') && !name.startsWith(u'#')))
+        && (kind != NameKind::Font || !name.startsWith(u'='));
+    if (!fits)
+        mismatch(QStringLiteral("Name cannot be stored: %1").arg(name));
+    return name;
 }
 
 QString valueText(const QVariant& value)
@@ -182,9 +183,13 @@ QString valueText(const QVariant& value)
     case QMetaType::LongLong:
         return QString::number(value.toLongLong());
     case QMetaType::Double: {
-        // Keeps its point, so that it reads back as a real number.
-        QString text = QLocale::c().toString(value.toDouble(), 'g', 15);
-        if (!text.contains(u'.') && !text.contains(u'e') && !text.contains(u'n'))
+        const double number = value.toDouble();
+        if (!std::isfinite(number))
+            mismatch(QStringLiteral("A number that is not finite cannot be stored"));
+        // The fewest digits that read back as the same number, with a point or an exponent so
+        // that it reads back as a real number.
+        QString text = QLocale::c().toString(number, 'g', QLocale::FloatingPointShortest);
+        if (!text.contains(u'.') && !text.contains(u'e'))
             text += QLatin1String(".0");
         return text;
     }
@@ -197,7 +202,7 @@ QString valueText(const QVariant& value)
 void writeFont(QString& out, const QString& name, const QFont& font)
 {
     const double size = font.pointSizeF() > 0 ? font.pointSizeF() : font.pixelSize() * 0.75;
-    out += QStringLiteral("   BeginProperty %1\n").arg(name);
+    out += QStringLiteral("   BeginProperty %1\n").arg(writableName(name, NameKind::Font));
     out += QStringLiteral("      name = %1\n").arg(quoted(font.family()));
     out += QStringLiteral("      size = %1\n").arg(valueText(size));
     out += QStringLiteral("      weight = %1\n").arg(int(font.weight()));
@@ -227,6 +232,8 @@ public:
                 continue;
             const QString word = line.section(u' ', 0, 0);
             const QString rest = line.section(u' ', 1).trimmed();
+            // A value may be named like a keyword: "BeginProperty = 1" is a value.
+            const bool isAssignment = word.contains(u'=') || rest.startsWith(u'=');
             if (!control) {
                 if (!isWord(word, "Begin") || rest.isEmpty())
                     fail(QStringLiteral("Begin expected"));
@@ -240,7 +247,7 @@ public:
                 }
             } else if (isWord(word, "End") && rest.isEmpty()) {
                 control = nullptr;
-            } else if (isWord(word, "BeginProperty") && !rest.isEmpty()) {
+            } else if (!isAssignment && isWord(word, "BeginProperty") && !rest.isEmpty()) {
                 fontName = rest;
                 font = QFont();
                 inFont = true;
@@ -314,28 +321,8 @@ private:
             }
             if (++i == text.size())
                 break;
-            switch (text[i].unicode()) {
-            case 'n':
-                out += u'\n';
-                break;
-            case 'r':
-                out += u'\r';
-                break;
-            case 't':
-                out += u'\t';
-                break;
-            case 'u': {
-                bool ok = false;
-                const uint code = text.mid(i + 1, 4).toUInt(&ok, 16);
-                if (!ok || text.mid(i + 1, 4).size() != 4)
-                    fail(QStringLiteral("bad \\u escape"));
-                out += QChar(char16_t(code));
-                i += 4;
-                break;
-            }
-            default:
-                out += text[i];
-            }
+            if (!appendUnescaped(out, text, i))
+                fail(QStringLiteral("bad \\u escape"));
         }
         if (i >= text.size() || i != text.size() - 1)
             fail(QStringLiteral("string not closed where the line ends"));
@@ -360,7 +347,7 @@ private:
             else if (isWord(name, "size"))
                 font.setPointSizeF(positiveNumber(value));
             else if (isWord(name, "weight"))
-                font.setWeight(QFont::Weight(std::clamp(int(positiveNumber(value)), 1, 1000)));
+                font.setWeight(QFont::Weight(int(std::clamp(positiveNumber(value), 1.0, 1000.0))));
             else if (isWord(name, "underline"))
                 font.setUnderline(storedBool(value));
             else if (isWord(name, "italic"))
@@ -391,12 +378,13 @@ QString storedLayoutText(const StoredLayout& layout)
     for (const StoredLayout::Control& control : layout.controls()) {
         if (!out.isEmpty())
             out += u'\n';
-        out += QStringLiteral("Begin %1\n").arg(control.name);
+        out += QStringLiteral("Begin %1\n").arg(writableName(control.name, NameKind::Control));
         for (const PropertyBag::Entry& entry : control.properties.entries()) {
             if (entry.value.typeId() == QMetaType::QFont)
                 writeFont(out, entry.name, entry.value.value<QFont>());
             else
-                out += QStringLiteral("   %1 = %2\n").arg(entry.name, valueText(entry.value));
+                out += QStringLiteral("   %1 = %2\n")
+                           .arg(writableName(entry.name, NameKind::Value), valueText(entry.value));
         }
         out += QLatin1String("End\n");
     }

@@ -2,6 +2,7 @@
 // table. Not a test: `make bench` builds and runs it. It makes its own photos, and measures a
 // photo's path in a fresh process per run so that the peak memory it reports is that path's.
 #include "benchphotos.h"
+#include "hostile.h"
 #include "measure.h"
 #include "solverbench.h"
 #include "startuptime.h"
@@ -410,8 +411,10 @@ int benchMain(const QString& parts)
     if (wanted('h'))
         startUp(table);
     if (wanted('i'))
-        solverPart(table);
+        hostileInputs(table, scratchFolder());
     if (wanted('j'))
+        solverPart(table);
+    if (wanted('k'))
         hintPart(table);
 
     std::printf("tessel_bench: %d CPUs; load average %s at the start, %s at the end; photos "
@@ -433,6 +436,10 @@ int main(int argc, char* argv[])
         return startupMain(arguments.mid(3), arguments.value(2).toInt());
     }
     qputenv("QT_QPA_PLATFORM", "offscreen");
+    if (mode == QLatin1String("--end-while-decoding")) {
+        QCoreApplication app(argc, argv);
+        return endWhileDecodingMain();
+    }
     if (mode == QLatin1String("--child")) {
         QGuiApplication app(argc, argv);
         return childMain(app.arguments());

@@ -202,7 +202,7 @@ void solverPart(Table& table)
 {
     const QString data = QStringLiteral(TESSEL_SOLVER_DATA);
     table.section(
-        QStringLiteral("(i) the solver: tessel-solve on one thread, times on that "
+        QStringLiteral("(j) the solver: tessel-solve on one thread, times on that "
                        "thread's clock (processor time, whatever else the machine runs)"));
 
     const SolveRun built = runSolver({ QStringLiteral("--tables"), QStringLiteral("--build") });
@@ -312,7 +312,7 @@ void solverPart(Table& table)
 
 void hintPart(Table& table)
 {
-    table.section(QStringLiteral("(j) hint in the game window: from the key to the block "
+    table.section(QStringLiteral("(k) hint in the game window: from the key to the block "
                                  "outlined, by the wall clock (offscreen)"));
     for (int n : { 3, 4 }) {
         const auto [afterMove, onPath] = hintTimes(n, 40);

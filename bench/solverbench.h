@@ -1,5 +1,5 @@
 // The solver's part of the bench: tessel-solve on Korf's boards and the tables' sizes and
-// build times (i), and the time from the hint key to the outlined block in the game window (j).
+// build times (j), and the time from the hint key to the outlined block in the game window (k).
 #pragma once
 
 #include "measure.h"

@@ -1,6 +1,7 @@
 #include "common/controls.h"
 
 #include "common/numbers.h"
+#include "resources/appicon.h"
 
 #include <QFontInfo>
 #include <QIcon>
@@ -11,11 +12,9 @@
 namespace tessel {
 
 namespace {
-// The pointer and icon art, compiled in: read from arrays they cost no image reader, whose
-// first use scans every image plug-in (a start-up cost).
+// The pointer art, compiled in: read from an array it costs no image reader, whose first use
+// scans every image plug-in (a start-up cost). The icon is drawn in code for the same reason.
 #include "resources/hand.xpm"
-#include "resources/tessel16.xpm"
-#include "resources/tessel32.xpm"
 } // namespace
 
 void setTwipsGeometry(QWidget* control, double left, double top, double width, double height)
@@ -57,10 +56,7 @@ QFont designFont(bool bold)
 
 QIcon applicationIcon()
 {
-    QIcon icon;
-    icon.addPixmap(QPixmap(tessel16_xpm));
-    icon.addPixmap(QPixmap(tessel32_xpm));
-    return icon;
+    return appIcon();
 }
 
 PictureBox::PictureBox(QWidget* parent, Border border)

@@ -33,7 +33,7 @@ const QCursor& handCursor();
 // The design font, "MS Sans Serif" 8.25 pt, or the closest sans font the system has.
 QFont designFont(bool bold = false);
 
-// The application icon (16 and 32 pixels).
+// The application icon, drawn at every size and device-pixel ratio it is shown at.
 QIcon applicationIcon();
 
 class PictureBox : public QFrame

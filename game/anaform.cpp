@@ -70,6 +70,8 @@ AnaForm::AnaForm(SettingsStore& settings, QWidget* parent)
                    | Qt::WindowCloseButtonHint);
     setWindowIcon(applicationIcon());
     setFont(designFont());
+    // A picture file dropped on the window becomes the photo.
+    setAcceptDrops(true);
     const QRect client = twipsToPixels(0, 0, 9510, 6195);
     setFixedSize(client.size());
     createControls();

@@ -18,6 +18,9 @@
 
 class QCheckBox;
 class QCloseEvent;
+class QDragEnterEvent;
+class QDragMoveEvent;
+class QDropEvent;
 class QGroupBox;
 class QListWidget;
 class QMenu;
@@ -95,6 +98,16 @@ public:
     // follows a change of photo happens every time (the sample is drawn again).
     void setOriginalPhoto(const Photo& photo);
 
+    // Photos handed to the window (anaformphoto.cpp). A photo chosen by the player, as the photo
+    // selection window's OK hands it over: `path` becomes PhotoPath (and so the last photo),
+    // the picture the photo, and the board is divided with the current block count. Each step
+    // is reported when it fails.
+    void takePhoto(const Photo& photo, const QString& path);
+    // A photo file from outside the selection window (the command line, a drop, "Open with"):
+    // read, then taken as OK takes one. A file that is missing or no picture is reported and
+    // changes nothing.
+    void openPhotoFile(const QString& path);
+
     // The options and command buttons (anaformoptions.cpp). The sample: the photo holder
     // stretched over ÖrnekKutusu, or an empty box while "Show photo sample" is clear. Runs on
     // every change of photo and of the check box, the program's changes included.
@@ -147,6 +160,10 @@ public:
 protected:
     void closeEvent(QCloseEvent* event) override;
     void showEvent(QShowEvent* event) override;
+    // A local picture file may be dropped on the window; anything else is refused.
+    void dragEnterEvent(QDragEnterEvent* event) override;
+    void dragMoveEvent(QDragMoveEvent* event) override;
+    void dropEvent(QDropEvent* event) override;
 
 private:
     void createControls();

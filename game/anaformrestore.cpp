@@ -44,6 +44,8 @@ QString AnaForm::storedPhotoPath(SettingsStore& settings)
 
 void AnaForm::restoreAtStartUp()
 {
+    // Every read below is one read of the store, taken under its lock.
+    const SettingsReadHold reads = m_settings.holdReads();
     const ReportingTrap trap = reportingTrap();
     const QString& app = shared().SettingsAppName;
     auto setting = [&](const QString& key, const QString& defaultValue) {

@@ -215,9 +215,7 @@ void FotoğrafSeçFormu::TamamDüğmesi_Click()
     }
     // The path of the picture held, not of the list's selection now: a folder opened or a file
     // that failed after the load would name another file.
-    trap([this] { shared().PhotoPath = m_loadedPath; });
-    trap([this] { m_owner.setOriginalPhoto(OrjinalFotoğrafKutusu); });
-    trap([this] { m_owner.ParçalaraBölSeçeneği_Click(shared().DivisionIndex); });
+    trap([this] { m_owner.takePhoto(OrjinalFotoğrafKutusu, m_loadedPath); });
     trap([this] { accept(); });
 }
 

@@ -4,7 +4,9 @@
 
 #include <QDir>
 #include <QFileInfo>
+#include <QMimeData>
 #include <QStorageInfo>
+#include <QUrl>
 
 #include <algorithm>
 
@@ -136,6 +138,21 @@ bool isPictureFileName(const QString& name)
 {
     return name.endsWith(QLatin1String(".bmp"), Qt::CaseInsensitive)
         || name.endsWith(QLatin1String(".jpg"), Qt::CaseInsensitive);
+}
+
+QString droppedPictureFile(const QMimeData* data)
+{
+    if (!data || !data->hasUrls())
+        return {};
+    const QList<QUrl> urls = data->urls();
+    if (urls.size() != 1 || !urls.first().isLocalFile())
+        return {};
+    const QFileInfo file(urls.first().toLocalFile());
+    const bool jpegName = file.suffix().compare(QLatin1String("jpeg"), Qt::CaseInsensitive) == 0
+        || file.suffix().compare(QLatin1String("jpe"), Qt::CaseInsensitive) == 0;
+    if (!(isPictureFileName(file.fileName()) || jpegName) || !file.isFile())
+        return {};
+    return file.absoluteFilePath();
 }
 
 QStringList listPictureFiles(const QString& folder)

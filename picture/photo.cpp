@@ -9,10 +9,14 @@
 #include <QFileInfo>
 #include <QGuiApplication>
 #include <QImageReader>
+#include <QLoggingCategory>
+#include <QRegularExpression>
 #include <QScreen>
 
 #include <algorithm>
+#include <atomic>
 #include <cmath>
+#include <mutex>
 #include <optional>
 
 namespace tessel {
@@ -38,6 +42,77 @@ QSize reducedSize(QSize size, QSize detail)
     return QSize((size.width() + fx - 1) / fx, (size.height() + fy - 1) / fy);
 }
 
+// Qt's JPEG reader passes libjpeg's warnings to its logging category and decodes on: data that
+// is damaged but ends in an end marker reads as a picture with grey where the damage begins.
+// While a decode runs, the warnings of its thread are caught here.
+constexpr char jpegCategory[] = "qt.gui.imageio.jpeg";
+
+thread_local bool* t_jpegDamaged = nullptr;
+std::atomic<QtMessageHandler> s_nextHandler = nullptr;
+std::atomic<QLoggingCategory::CategoryFilter> s_nextFilter = nullptr;
+
+// What libjpeg says of data it cannot decode as written. A few bytes of padding that some
+// encoders leave before a marker cost no pixel and pass; more are coded data the decoder could
+// not use.
+bool isDamage(const QString& message)
+{
+    static const QRegularExpression padding(
+        QStringLiteral("^Corrupt JPEG data: ([0-9]+) extraneous bytes before marker"));
+    if (const QRegularExpressionMatch m = padding.match(message); m.hasMatch())
+        return m.captured(1).toInt() > 4;
+    return message.startsWith(QLatin1String("Corrupt JPEG data"))
+        || message.startsWith(QLatin1String("Premature end of JPEG file"))
+        || message.startsWith(QLatin1String("Inconsistent progression sequence"))
+        || message.startsWith(QLatin1String("Invalid SOS parameters"));
+}
+
+void catchJpegWarnings(QtMsgType type, const QMessageLogContext& context, const QString& message)
+{
+    if (t_jpegDamaged && type == QtWarningMsg && context.category
+        && qstrcmp(context.category, jpegCategory) == 0 && isDamage(message))
+        *t_jpegDamaged = true;
+    if (const QtMessageHandler next = s_nextHandler.load())
+        next(type, context, message);
+}
+
+// The category's warnings stay on whatever the logging rules say: they are how damage shows.
+void keepJpegWarnings(QLoggingCategory* category)
+{
+    if (const QLoggingCategory::CategoryFilter next = s_nextFilter.load())
+        next(category);
+    if (qstrcmp(category->categoryName(), jpegCategory) == 0)
+        category->setEnabled(QtWarningMsg, true);
+}
+
+// Catches the JPEG reader's warnings of damage on this thread while it lives. The handler is
+// put back in front whenever something else has taken its place since the last decode.
+class JpegDamageWatch
+{
+public:
+    JpegDamageWatch()
+    {
+        static std::mutex mutex;
+        const std::lock_guard<std::mutex> lock(mutex);
+        const QtMessageHandler previous = qInstallMessageHandler(catchJpegWarnings);
+        if (previous != catchJpegWarnings)
+            s_nextHandler = previous;
+        static const bool filtered = [] {
+            s_nextFilter = QLoggingCategory::installFilter(keepJpegWarnings);
+            return true;
+        }();
+        Q_UNUSED(filtered);
+        t_jpegDamaged = &m_damaged;
+    }
+    ~JpegDamageWatch() { t_jpegDamaged = nullptr; }
+    JpegDamageWatch(const JpegDamageWatch&) = delete;
+    JpegDamageWatch& operator=(const JpegDamageWatch&) = delete;
+
+    bool damaged() const { return m_damaged; }
+
+private:
+    bool m_damaged = false;
+};
+
 } // namespace
 
 Photo::Photo(QImage pixels)
@@ -55,10 +130,13 @@ Photo Photo::load(const QString& path, QSize detail)
     if (path.isEmpty() || !QFileInfo::exists(path))
         throw TesselError(ErrorCode::FileNotFound, QStringLiteral("File not found"));
     // A pipe or device would block the reader; a cut-off file would load half grey.
-    if (!QFileInfo(path).isFile() || !pictureFileComplete(path))
+    if (!QFileInfo(path).isFile())
         invalidPicture();
     QFile file(path);
     if (!file.open(QIODevice::ReadOnly))
+        invalidPicture();
+    const PictureCheck check = checkPictureFile(file);
+    if (!check.complete || !file.seek(0))
         invalidPicture();
 
     if (const std::optional<BitmapHeader> bitmap = readBitmapHeader(file)) {
@@ -88,12 +166,17 @@ Photo Photo::load(const QString& path, QSize detail)
         trueSize = turned ? stored.transposed() : stored;
         if (jpeg) {
             const QSize readSize = jpegReadSize(stored, turned ? detail.transposed() : detail);
+            // A progressive photo keeps all its coefficients while it decodes, whatever the
+            // size asked for: refused on its header when that would pass the bound.
+            if (check.jpeg && jpegDecodeBytes(*check.jpeg, readSize) > maxDecodeBytes)
+                invalidPicture();
             if (readSize != stored)
                 reader.setScaledSize(readSize);
         }
     }
+    const JpegDamageWatch damage;
     QImage image = reader.read();
-    if (image.isNull())
+    if (image.isNull() || damage.damaged())
         invalidPicture();
     if (!trueSize.isValid()) {
         refuseOversized(image.size());

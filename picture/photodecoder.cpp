@@ -2,6 +2,7 @@
 
 #include <QThreadPool>
 
+#include <atomic>
 #include <mutex>
 
 namespace tessel {
@@ -15,8 +16,11 @@ struct PhotoDecoder::Shared
 
 namespace {
 
-// One worker for every decoder: photos decode one at a time. Waits at the program's end for a
-// decode under way.
+// Requests taken and not yet ended.
+std::atomic<int> s_underWay = 0;
+
+// One worker for every decoder: photos decode one at a time. Its end waits for a decode under
+// way (see underWay()).
 QThreadPool& decodingThread()
 {
     static QThreadPool pool;
@@ -56,7 +60,12 @@ void PhotoDecoder::request(const QString& path, QSize detail)
         generation = ++m_shared->latest;
     }
     m_pending = true;
+    ++s_underWay;
     decodingThread().start([shared = m_shared, load = m_load, path, detail, generation] {
+        struct Ended
+        {
+            ~Ended() { --s_underWay; }
+        } ended;
         {
             const std::lock_guard<std::mutex> lock(shared->mutex);
             if (generation != shared->latest)
@@ -81,6 +90,11 @@ void PhotoDecoder::request(const QString& path, QSize detail)
             },
             Qt::QueuedConnection);
     });
+}
+
+bool PhotoDecoder::underWay()
+{
+    return s_underWay > 0;
 }
 
 void PhotoDecoder::arrive(quint64 generation, const QString& path, const Photo& photo, bool ok)

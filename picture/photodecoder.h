@@ -36,6 +36,9 @@ public:
 
     struct Shared; // what the worker and this object share
 
+    // Whether a decode of any decoder runs or waits its turn on the worker.
+    static bool underWay();
+
 private:
     void arrive(quint64 generation, const QString& path, const Photo& photo, bool ok);
 

@@ -1,5 +1,6 @@
 #include "picture/photoprefetch.h"
 
+#include <chrono>
 #include <future>
 
 namespace tessel::photoprefetch {
@@ -42,6 +43,13 @@ Photo take(const QString& path)
         photo.wait(); // not the one asked for: let it end before the next read
     }
     return Photo::load(path, detail);
+}
+
+bool running()
+{
+    const Pending& p = pending();
+    return p.photo.valid()
+        && p.photo.wait_for(std::chrono::seconds(0)) != std::future_status::ready;
 }
 
 } // namespace tessel::photoprefetch

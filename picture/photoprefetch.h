@@ -15,4 +15,7 @@ void start(const QString& path, QSize detail);
 // Photo::load raises. A photo started for another path is dropped.
 Photo take(const QString& path);
 
+// Whether a decode started and not taken is still running.
+bool running();
+
 } // namespace tessel::photoprefetch

@@ -72,6 +72,13 @@ constexpr StringEntry entries[] = {
     { 3360, u"-" },
     { 3370, u"&Clear..." },
     { 3380, u"Do you want to clear the best results of every board?" },
+    // The command line's texts.
+    { 3400, u"A photo sliding-block puzzle." },
+    { 3410, u"A picture file (.bmp or .jpg) to play with." },
+    { 3420, u"photo" },
+    { 3430, u"Give one photo at most." },
+    { 3440, u"Displays this help." },
+    { 3450, u"Displays the version." },
 };
 } // namespace
 

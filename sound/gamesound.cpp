@@ -6,10 +6,14 @@
 
 #include <QFile>
 #include <QLibrary>
+#include <QLoggingCategory>
 
 namespace tessel {
 
 namespace {
+
+// Off unless asked for (QT_LOGGING_RULES="tessel.sound.debug=true"): where the module came from.
+Q_LOGGING_CATEGORY(soundLog, "tessel.sound", QtWarningMsg)
 
 SoundOutput*& overrideSlot()
 {
@@ -57,6 +61,9 @@ private:
             if (auto create
                 = reinterpret_cast<CreatePcmOutput>(module.resolve(createPcmOutputName)))
                 m_pcm.reset(create());
+            qCDebug(soundLog).noquote()
+                << "sound module" << module.fileName()
+                << (m_pcm ? QStringLiteral("loaded") : module.errorString());
         }
         return m_pcm.get();
     }

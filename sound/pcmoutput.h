@@ -4,6 +4,7 @@
 #pragma once
 
 #include "sound/wave.h"
+#include "startup/programfolders.h"
 
 #include <QCoreApplication>
 #include <QString>
@@ -25,10 +26,11 @@ public:
 using CreatePcmOutput = PcmOutput* (*)();
 inline constexpr char createPcmOutputName[] = "tessel_create_pcm_output";
 
-// Where the module is: next to the program, where the build and the installation put it.
+// Where the module is: next to the program in the build folder, in the program's library folder
+// once installed.
 inline QString soundModulePath()
 {
-    return QCoreApplication::applicationDirPath() + QStringLiteral("/tessel_sound");
+    return soundModuleFile(QCoreApplication::applicationDirPath());
 }
 
 } // namespace tessel

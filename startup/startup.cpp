@@ -6,13 +6,47 @@
 #include "common/shared.h"
 #include "common/visualstyle.h"
 #include "game/anaform.h"
+#include "picture/photodecoder.h"
 #include "picture/photoprefetch.h"
+#include "sound/pcmoutput.h"
 #include "startup/platform.h"
+#include "startup/programfolders.h"
+#include "store/settingsstore.h"
+#include "version.h"
 
 #include <QApplication>
+#include <QLoggingCategory>
 #include <QPointer>
 
 namespace tessel {
+
+namespace {
+
+// Off unless asked for (QT_LOGGING_RULES="tessel.startup.debug=true"): where the program found
+// its files and what the board shows once it is up.
+Q_LOGGING_CATEGORY(startupLog, "tessel.startup", QtWarningMsg)
+
+void logFolders()
+{
+    qCDebug(startupLog).noquote() << "data folder" << shared().AppFolder;
+    qCDebug(startupLog).noquote() << "sound module" << soundModulePath();
+}
+
+void logBoard(const AnaForm& form)
+{
+    if (!startupLog().isDebugEnabled())
+        return;
+    int blocks = 0;
+    for (const PictureBox* cell : form.DağınıkParçalar)
+        blocks += cell->picture().isNull() ? 0 : 1;
+    const QSize photo = form.OrjinalFotoğrafKutusu.size();
+    qCDebug(startupLog).noquote()
+        << "photo" << shared().PhotoPath
+        << QStringLiteral("%1 x %2").arg(photo.width()).arg(photo.height()) << "board"
+        << QStringLiteral("%1 x %1").arg(form.GridSize) << "blocks shown" << blocks;
+}
+
+} // namespace
 
 bool InitVisualStyles()
 {
@@ -40,34 +74,62 @@ void CheckPlatformVersion(const std::function<VersionQuery()>& query)
     endProgramNow(1);
 }
 
-int runEntryRoutine(QApplication& app)
+int runEntryRoutine(QApplication& app, const QString& photo)
 {
     QApplication::setApplicationName(productName);
+    QApplication::setApplicationVersion(QString::fromUtf8(version::text));
+    // Docks and window managers match the window to its desktop entry by this name.
+    QGuiApplication::setDesktopFileName(QString::fromUtf8(version::appId));
     QApplication::setWindowIcon(applicationIcon());
     const ReportingTrap trap = reportingTrap();
     trap([] { InitVisualStyles(); });
     trap([] { CheckPlatformVersion(); });
-    trap(
-        [] { shared().AppFolder = withTrailingSeparator(QCoreApplication::applicationDirPath()); });
+    // The program's folder, or once installed its data folder: where the default photo lies.
+    trap([] {
+        shared().AppFolder
+            = withTrailingSeparator(programDataFolder(QCoreApplication::applicationDirPath()));
+    });
     trap([] { shared().SettingsAppName = QStringLiteral("Velkor\\") + productName; });
-    // The photo the window opens with decodes on a second core while the window is built.
-    ignoreErrors([] {
-        const QString photo = AnaForm::storedPhotoPath(userSettings());
-        if (PathExists(photo))
-            photoprefetch::start(photo, Photo::screenDetail());
-    });
-    QPointer<AnaForm> form;
-    trap([&] {
-        form = new AnaForm;
-        form->Form_Load();
-    });
+    const QPointer<AnaForm> form = openGameWindow(userSettings(), trap);
     trap([&] {
         if (form)
             form->watchSystemClose();
     });
     if (!form)
-        return 1;
-    return app.exec();
+        return endOfProgram(1);
+    logFolders();
+    logBoard(*form);
+    if (!photo.isEmpty()) {
+        form->openPhotoFile(photo);
+        if (form)
+            logBoard(*form);
+    }
+    return endOfProgram(app.exec());
+}
+
+QPointer<AnaForm> openGameWindow(SettingsStore& settings, const ReportingTrap& trap)
+{
+    // One read of the store serves the photo's path here and every read of the restore.
+    const SettingsReadHold reads = settings.holdReads();
+    // The photo the window opens with decodes on a second core while the window is built.
+    ignoreErrors([&] {
+        const QString photo = AnaForm::storedPhotoPath(settings);
+        if (PathExists(photo))
+            photoprefetch::start(photo, Photo::screenDetail());
+    });
+    QPointer<AnaForm> form;
+    trap([&] {
+        form = new AnaForm(settings);
+        form->Form_Load();
+    });
+    return form;
+}
+
+int endOfProgram(int exitCode)
+{
+    if (PhotoDecoder::underWay() || photoprefetch::running())
+        endProgramNow(exitCode);
+    return exitCode;
 }
 
 } // namespace tessel

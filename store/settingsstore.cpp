@@ -2,6 +2,7 @@
 
 #include "common/errors.h"
 #include "common/shared.h"
+#include "common/textescape.h"
 
 #include <QDeadlineTimer>
 #include <QDir>
@@ -16,6 +17,13 @@
 
 #include <algorithm>
 #include <optional>
+
+#ifdef Q_OS_UNIX
+#include <cerrno>
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
+#endif
 
 namespace tessel {
 
@@ -50,11 +58,6 @@ bool lockWithin(QLockFile& lock, int milliseconds)
 bool isControl(char16_t c)
 {
     return c < 0x20 || c == 0x7F;
-}
-
-QString hex4(char16_t c)
-{
-    return QStringLiteral("\\u") + QStringLiteral("%1").arg(uint(c), 4, 16, QChar(u'0')).toUpper();
 }
 
 bool isBlank(QChar c)
@@ -109,6 +112,8 @@ QString normalisedSection(QStringView name)
 // Reads an escaped text, dropping blanks around it that were not escaped (hand edits).
 std::optional<QString> unescape(QStringView raw)
 {
+    if (!raw.contains(u'\\'))
+        return trimBlanks(raw).toString(); // nearly every key and value
     QString out;
     out.reserve(raw.size());
     qsizetype keep = 0; // everything up to here stays; raw blanks after it may be trailing
@@ -116,34 +121,12 @@ std::optional<QString> unescape(QStringView raw)
     for (qsizetype i = 0; i < raw.size(); ++i) {
         const QChar c = raw[i];
         if (c == u'\\') {
-            if (i + 1 == raw.size())
+            if (++i == raw.size())
                 return std::nullopt; // a line cut after its escape character
-            const QChar d = raw[++i];
-            switch (d.unicode()) {
-            case 'n':
-                out += u'\n';
-                break;
-            case 'r':
-                out += u'\r';
-                break;
-            case 't':
-                out += u'\t';
-                break;
-            case 's':
+            if (raw[i] == u's')
                 out += u' ';
-                break;
-            case 'u': {
-                bool ok = false;
-                const uint code = raw.mid(i + 1, 4).toUInt(&ok, 16);
-                if (!ok || raw.mid(i + 1, 4).size() != 4)
-                    return std::nullopt;
-                out += QChar(char16_t(code));
-                i += 4;
-                break;
-            }
-            default:
-                out += d;
-            }
+            else if (!appendUnescaped(out, raw, i))
+                return std::nullopt;
             keep = out.size();
             leading = false;
         } else if (isBlank(c)) {
@@ -171,28 +154,112 @@ qsizetype separatorIndex(QStringView line)
     return -1;
 }
 
-std::optional<QString> decodeLine(QByteArrayView bytes)
+bool holdsControl(QStringView line)
 {
-    // Keep a BOM inside the file: only the file's first one is a marker.
-    QStringDecoder decoder(QStringDecoder::Utf8, QStringDecoder::Flag::ConvertInitialBom);
-    QString line = decoder(bytes);
-    if (decoder.hasError())
-        return std::nullopt;
-    for (QChar c : line)
-        if (isControl(c.unicode()) && c != u'\t')
-            return std::nullopt;
-    return line;
+    return std::any_of(line.begin(), line.end(),
+                       [](QChar c) { return isControl(c.unicode()) && c != u'\t'; });
 }
 
-QByteArray readFile(const QString& path, bool* readable)
+// A line that is no text (bad bytes, raw control characters) may still have been meant as a
+// header: then the lines under it belong to no section.
+template<class Text>
+bool startsWithBracket(const Text& line)
 {
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly)) {
-        *readable = !file.exists();
-        return {};
+    for (auto c : line) {
+        if (c == ' ' || (c >= '\t' && c <= '\r'))
+            continue;
+        return c == '[';
     }
-    *readable = true;
-    return file.readAll();
+    return false;
+}
+
+// The store's file as read: a missing file reads as empty and may be written; one that cannot
+// be read, or is no regular file (a pipe would block the reader, a device never end), or is
+// larger than any store the program writes is kept as it is.
+struct StoreFile
+{
+    enum State { Missing, Read, Unreadable, Refused } state = Missing;
+    QByteArray bytes;
+};
+
+StoreFile readStoreFile(const QString& path)
+{
+#ifdef Q_OS_UNIX
+    // Opened without waiting, so that a pipe in its place cannot block the start-up; only then
+    // is it asked what it is.
+    const int fd = ::open(QFile::encodeName(path).constData(), O_RDONLY | O_NONBLOCK | O_CLOEXEC);
+    if (fd < 0)
+        return { errno == ENOENT || errno == ENOTDIR ? StoreFile::Missing : StoreFile::Unreadable,
+                 {} };
+    struct Closer
+    {
+        int fd;
+        ~Closer() { ::close(fd); }
+    } closer { fd };
+    struct stat status = {};
+    if (::fstat(fd, &status) != 0)
+        return { StoreFile::Unreadable, {} };
+    if (!S_ISREG(status.st_mode) || status.st_size > maxSettingsFileBytes)
+        return { StoreFile::Refused, {} };
+    QByteArray bytes(qsizetype(status.st_size), Qt::Uninitialized);
+    qsizetype got = 0;
+    for (;;) {
+        if (got == bytes.size()) {
+            // Grown since it was measured.
+            if (bytes.size() > maxSettingsFileBytes)
+                return { StoreFile::Refused, {} };
+            bytes.resize(std::min(bytes.size() + 65536, maxSettingsFileBytes + 1));
+        }
+        const ssize_t n = ::read(fd, bytes.data() + got, size_t(bytes.size() - got));
+        if (n < 0 && errno == EINTR)
+            continue;
+        if (n < 0)
+            return { StoreFile::Unreadable, {} };
+        if (n == 0)
+            break;
+        got += n;
+    }
+    bytes.truncate(got);
+    return { StoreFile::Read, bytes };
+#else
+    const QFileInfo info(path);
+    if (!info.exists())
+        return { StoreFile::Missing, {} };
+    if (!info.isFile() || info.size() > maxSettingsFileBytes)
+        return { StoreFile::Refused, {} };
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly))
+        return { StoreFile::Unreadable, {} };
+    QByteArray bytes = file.read(maxSettingsFileBytes + 1);
+    if (bytes.size() > maxSettingsFileBytes)
+        return { StoreFile::Refused, {} };
+    return { StoreFile::Read, bytes };
+#endif
+}
+
+// Every byte handed to the system, and the system done with them: a full disk or a file-size
+// limit shows as a short write, and the caller keeps the old file. QSaveFile's commit() does not
+// see a failure of its buffer's last flush (Qt 6.4), so the flush is asked for here.
+bool writeWhole(QSaveFile& file, const QByteArray& bytes)
+{
+    if (file.write(bytes) != bytes.size() || !file.flush() || file.error() != QFileDevice::NoError)
+        return false;
+#ifdef Q_OS_UNIX
+    // Some file systems report a lack of room only when the data goes to the disk.
+    if (::fsync(file.handle()) != 0 && errno != EINVAL && errno != ENOTSUP)
+        return false;
+#endif
+    return true;
+}
+
+[[noreturn]] void accessError()
+{
+    throw TesselError(ErrorCode::PathFileAccessError, QStringLiteral("Path/File access error"));
+}
+
+[[noreturn]] void permissionDenied()
+{
+    throw TesselError(ErrorCode::PermissionDenied, QStringLiteral("Permission denied"));
 }
 
 } // namespace
@@ -204,48 +271,78 @@ QString escapeSettingsText(const QString& text, bool isKey)
     for (qsizetype i = 0; i < text.size(); ++i) {
         const QChar c = text[i];
         const bool outer = i == 0 || i == text.size() - 1;
-        switch (c.unicode()) {
-        case '\\':
-            out += QStringLiteral("\\\\");
-            continue;
-        case '\n':
-            out += QStringLiteral("\\n");
-            continue;
-        case '\r':
-            out += QStringLiteral("\\r");
-            continue;
-        case '\t':
-            out += QStringLiteral("\\t");
-            continue;
-        case ' ':
-            out += outer ? QStringLiteral("\\s") : QStringLiteral(" ");
-            continue;
-        case '=':
-            out += isKey ? QStringLiteral("\\=") : QStringLiteral("=");
-            continue;
-        case '[':
-        case ';':
-        case '#':
-            // Would read as a header or a comment at the start of a line.
-            if (isKey && i == 0)
-                out += u'\\';
-            out += c;
-            continue;
-        default:
-            break;
-        }
-        if (isControl(c.unicode())) {
-            out += hex4(c.unicode());
-        } else if (c.isHighSurrogate() && i + 1 < text.size() && text[i + 1].isLowSurrogate()) {
-            out += c;
-            out += text[++i];
-        } else if (c.isSurrogate()) {
-            out += hex4(c.unicode()); // half a pair has no UTF-8 form
-        } else {
-            out += c;
-        }
+        if (c == u' ' && outer)
+            out += QLatin1String("\\s");
+        else if (isKey && c == u'=')
+            out += QLatin1String("\\=");
+        else if (isKey && i == 0 && (c == u'[' || c == u';' || c == u'#'))
+            out += QLatin1Char('\\') + c; // would read as a header or a comment
+        else
+            appendEscaped(out, text, i);
     }
     return out;
+}
+
+// ---- SettingsDocument ----
+
+const SettingsDocument::Section* SettingsDocument::find(const QString& section) const
+{
+    const auto it = m_sectionIndex.constFind(section);
+    return it == m_sectionIndex.cend() ? nullptr : &m_sections[*it];
+}
+
+size_t SettingsDocument::sectionAt(const QString& section)
+{
+    const auto it = m_sectionIndex.constFind(section);
+    if (it != m_sectionIndex.cend())
+        return *it;
+    m_sections.push_back({ section, {} });
+    m_keyIndex.emplace_back();
+    m_sectionIndex.insert(section, m_sections.size() - 1);
+    return m_sections.size() - 1;
+}
+
+bool SettingsDocument::set(size_t section, const QString& key, const QString& value)
+{
+    KeyValuePairs& values = m_sections[section].values;
+    QHash<QString, size_t>& keys = m_keyIndex[section];
+    const auto it = keys.constFind(key);
+    if (it == keys.cend()) {
+        keys.insert(key, values.size());
+        values.emplace_back(key, value);
+        return true;
+    }
+    QString& stored = values[*it].second;
+    if (stored == value)
+        return false;
+    stored = value;
+    return true;
+}
+
+void SettingsDocument::parseLine(std::optional<QStringView> text, bool bracketFirst,
+                                 std::optional<size_t>& current)
+{
+    const QStringView line = text ? trimBlanks(*text) : QStringView();
+    if (text && (line.isEmpty() || line.startsWith(u';') || line.startsWith(u'#')))
+        return;
+    if (text ? line.startsWith(u'[') && line.endsWith(u']') : bracketFirst) {
+        // Under a broken header nothing belongs to the section before it.
+        current.reset();
+        const QString name = text ? normalisedSection(line.sliced(1, line.size() - 2)) : QString();
+        if (name.isEmpty())
+            ++m_droppedLines;
+        else
+            current = sectionAt(name);
+        return;
+    }
+    const qsizetype eq = text ? separatorIndex(line) : -1;
+    const std::optional<QString> key = eq < 0 ? std::nullopt : unescape(line.first(eq));
+    const std::optional<QString> value = eq < 0 ? std::nullopt : unescape(line.sliced(eq + 1));
+    if (!current || !key || !value) {
+        ++m_droppedLines;
+        return;
+    }
+    set(*current, *key, *value);
 }
 
 SettingsDocument SettingsDocument::parse(QByteArrayView bytes)
@@ -253,51 +350,37 @@ SettingsDocument SettingsDocument::parse(QByteArrayView bytes)
     SettingsDocument document;
     if (bytes.startsWith("\xEF\xBB\xBF"))
         bytes = bytes.sliced(3);
-    Section* current = nullptr;
+    std::optional<size_t> current;
+    // Keep a BOM inside the file: only the file's first one is a marker.
+    QStringDecoder decoder(QStringDecoder::Utf8, QStringDecoder::Flag::ConvertInitialBom);
+    const QString whole = decoder(bytes);
+    if (!decoder.hasError()) {
+        // Good UTF-8 throughout, as nearly every file is: decoded at once.
+        QStringView rest = whole;
+        while (!rest.isEmpty()) {
+            const qsizetype end = rest.indexOf(u'\n');
+            QStringView line = end < 0 ? rest : rest.first(end);
+            rest = end < 0 ? QStringView() : rest.sliced(end + 1);
+            if (line.endsWith(u'\r'))
+                line.chop(1);
+            const bool clean = !holdsControl(line);
+            document.parseLine(clean ? std::optional(line) : std::nullopt,
+                               !clean && startsWithBracket(line), current);
+        }
+        return document;
+    }
+    // Bad bytes somewhere: line by line, so that only the lines holding them are lost.
     while (!bytes.isEmpty()) {
-        qsizetype end = bytes.indexOf('\n');
+        const qsizetype end = bytes.indexOf('\n');
         QByteArrayView lineBytes = end < 0 ? bytes : bytes.first(end);
         bytes = end < 0 ? QByteArrayView() : bytes.sliced(end + 1);
         if (lineBytes.endsWith('\r'))
             lineBytes.chop(1);
-
-        const std::optional<QString> decoded = decodeLine(lineBytes);
-        const QStringView line = decoded ? trimBlanks(*decoded) : QStringView();
-        if (decoded && (line.isEmpty() || line.startsWith(u';') || line.startsWith(u'#')))
-            continue;
-        const bool looksLikeHeader = decoded ? line.startsWith(u'[') && line.endsWith(u']')
-                                             : lineBytes.trimmed().startsWith('[');
-        if (looksLikeHeader) {
-            // Under a broken header nothing belongs to the section before it.
-            current = nullptr;
-            const QString name
-                = decoded ? normalisedSection(line.sliced(1, line.size() - 2)) : QString();
-            if (name.isEmpty()) {
-                ++document.m_droppedLines;
-                continue;
-            }
-            auto it = std::find_if(document.m_sections.begin(), document.m_sections.end(),
-                                   [&](const Section& s) { return s.name == name; });
-            if (it == document.m_sections.end()) {
-                document.m_sections.push_back({ name, {} });
-                it = document.m_sections.end() - 1;
-            }
-            current = &*it;
-            continue;
-        }
-        const qsizetype eq = decoded ? separatorIndex(line) : -1;
-        const std::optional<QString> key = eq < 0 ? std::nullopt : unescape(line.first(eq));
-        const std::optional<QString> value = eq < 0 ? std::nullopt : unescape(line.sliced(eq + 1));
-        if (!current || !key || !value) {
-            ++document.m_droppedLines;
-            continue;
-        }
-        auto pair = std::find_if(current->values.begin(), current->values.end(),
-                                 [&](const auto& p) { return p.first == *key; });
-        if (pair == current->values.end())
-            current->values.emplace_back(*key, *value);
-        else
-            pair->second = *value;
+        QStringDecoder lineDecoder(QStringDecoder::Utf8, QStringDecoder::Flag::ConvertInitialBom);
+        const QString line = lineDecoder(lineBytes);
+        const bool clean = !lineDecoder.hasError() && !holdsControl(line);
+        document.parseLine(clean ? std::optional(QStringView(line)) : std::nullopt,
+                           !clean && startsWithBracket(lineBytes), current);
     }
     return document;
 }
@@ -317,42 +400,23 @@ QByteArray SettingsDocument::toUtf8() const
 
 const QString* SettingsDocument::value(const QString& section, const QString& key) const
 {
-    for (const Section& s : m_sections) {
-        if (s.name != section)
-            continue;
-        for (const auto& pair : s.values)
-            if (pair.first == key)
-                return &pair.second;
-    }
-    return nullptr;
+    const Section* s = find(section);
+    if (!s)
+        return nullptr;
+    const QHash<QString, size_t>& keys = m_keyIndex[size_t(s - m_sections.data())];
+    const auto it = keys.constFind(key);
+    return it == keys.cend() ? nullptr : &s->values[*it].second;
 }
 
 bool SettingsDocument::setValue(const QString& section, const QString& key, const QString& value)
 {
-    auto it = std::find_if(m_sections.begin(), m_sections.end(),
-                           [&](const Section& s) { return s.name == section; });
-    if (it == m_sections.end()) {
-        m_sections.push_back({ section, { { key, value } } });
-        return true;
-    }
-    for (auto& pair : it->values) {
-        if (pair.first == key) {
-            if (pair.second == value)
-                return false;
-            pair.second = value;
-            return true;
-        }
-    }
-    it->values.emplace_back(key, value);
-    return true;
+    return set(sectionAt(section), key, value);
 }
 
 KeyValuePairs SettingsDocument::values(const QString& section) const
 {
-    for (const Section& s : m_sections)
-        if (s.name == section)
-            return s.values;
-    return {};
+    const Section* s = find(section);
+    return s ? s->values : KeyValuePairs();
 }
 
 bool SettingsDocument::contains(const QString& section) const
@@ -363,10 +427,28 @@ bool SettingsDocument::contains(const QString& section) const
 
 bool SettingsDocument::removeSection(const QString& section)
 {
-    const auto removed
-        = std::erase_if(m_sections, [&](const Section& s) { return isAtOrBelow(s.name, section); });
-    return removed > 0;
+    std::vector<Section> kept;
+    std::vector<QHash<QString, size_t>> keptKeys;
+    for (size_t i = 0; i < m_sections.size(); ++i) {
+        if (isAtOrBelow(m_sections[i].name, section))
+            continue;
+        kept.push_back(std::move(m_sections[i]));
+        keptKeys.push_back(std::move(m_keyIndex[i]));
+    }
+    if (kept.size() == m_sections.size()) {
+        m_sections = std::move(kept);
+        m_keyIndex = std::move(keptKeys);
+        return false;
+    }
+    m_sections = std::move(kept);
+    m_keyIndex = std::move(keptKeys);
+    m_sectionIndex.clear();
+    for (size_t i = 0; i < m_sections.size(); ++i)
+        m_sectionIndex.insert(m_sections[i].name, i);
+    return true;
 }
+
+// ---- SettingsBatch ----
 
 SettingsBatch::SettingsBatch(QString filePath, std::unique_ptr<QLockFile> lock,
                              SettingsDocument document)
@@ -411,11 +493,14 @@ void SettingsBatch::commit()
         return;
     // Written beside the file and renamed over it: a crash or a full disk leaves the old file.
     QSaveFile file(m_filePath);
-    const QByteArray bytes = m_document.toUtf8();
-    if (!file.open(QIODevice::WriteOnly) || file.write(bytes) != bytes.size() || !file.commit())
-        throw TesselError(ErrorCode::PathFileAccessError, QStringLiteral("Path/File access error"));
+    if (!file.open(QIODevice::WriteOnly) || !writeWhole(file, m_document.toUtf8()))
+        accessError(); // the unfinished file beside it goes with `file`
+    if (!file.commit())
+        accessError();
     m_changed = false;
 }
+
+// ---- SettingsStore ----
 
 QString SettingsStore::defaultFilePath()
 {
@@ -429,37 +514,51 @@ SettingsStore::SettingsStore(QString filePath)
 
 SettingsBatch SettingsStore::beginBatch()
 {
+    // What a hold keeps may be about to change.
+    m_held.reset();
     if (!QDir().mkpath(QFileInfo(m_filePath).absolutePath()))
         throw TesselError(ErrorCode::PathNotFound, QStringLiteral("Path not found"));
     auto lock = std::make_unique<QLockFile>(m_filePath + QStringLiteral(".lock"));
     if (!lockWithin(*lock, lockWaitMs))
-        throw TesselError(ErrorCode::PermissionDenied, QStringLiteral("Permission denied"));
-    bool readable = false;
-    const QByteArray bytes = readFile(m_filePath, &readable);
-    // Replacing a file that is there but cannot be read would lose what it holds.
-    if (!readable)
-        throw TesselError(ErrorCode::PermissionDenied, QStringLiteral("Permission denied"));
-    return SettingsBatch(m_filePath, std::move(lock), SettingsDocument::parse(bytes));
+        permissionDenied();
+    ++m_fileReads;
+    const StoreFile file = readStoreFile(m_filePath);
+    // Replacing a file that is there but cannot be read, or is no store at all, would lose
+    // what it holds.
+    if (file.state == StoreFile::Unreadable)
+        permissionDenied();
+    if (file.state == StoreFile::Refused)
+        accessError();
+    return SettingsBatch(m_filePath, std::move(lock), SettingsDocument::parse(file.bytes));
 }
 
-SettingsDocument SettingsStore::readForReading() const
+std::shared_ptr<const SettingsDocument> SettingsStore::readForReading() const
 {
-    if (!QFileInfo::exists(m_filePath))
-        return {};
-    // Writers replace the file in one rename, so a reader that cannot get the lock in time
-    // still reads a whole file, only perhaps an older one.
-    QLockFile lock(m_filePath + QStringLiteral(".lock"));
-    lockWithin(lock, lockWaitMs);
-    bool readable = false;
-    return SettingsDocument::parse(readFile(m_filePath, &readable));
+    if (m_held)
+        return m_held;
+    std::shared_ptr<const SettingsDocument> document;
+    if (!QFileInfo::exists(m_filePath)) {
+        document = std::make_shared<const SettingsDocument>();
+    } else {
+        // Writers replace the file in one rename, so a reader that cannot get the lock in time
+        // still reads a whole file, only perhaps an older one.
+        QLockFile lock(m_filePath + QStringLiteral(".lock"));
+        lockWithin(lock, lockWaitMs);
+        ++m_fileReads;
+        const StoreFile file = readStoreFile(m_filePath);
+        document = std::make_shared<const SettingsDocument>(SettingsDocument::parse(file.bytes));
+    }
+    if (m_holds > 0)
+        m_held = document;
+    return document;
 }
 
 QString SettingsStore::GetSetting(const QString& appName, const QString& section,
                                   const QString& key, const QString& defaultValue) const
 {
     const QString path = sectionPath(appName, section);
-    const SettingsDocument document = readForReading();
-    const QString* value = document.value(path, key);
+    const std::shared_ptr<const SettingsDocument> document = readForReading();
+    const QString* value = document->value(path, key);
     return value ? *value : defaultValue;
 }
 
@@ -475,7 +574,7 @@ void SettingsStore::SaveSetting(const QString& appName, const QString& section, 
 KeyValuePairs SettingsStore::GetAllSettings(const QString& appName, const QString& section) const
 {
     const QString path = sectionPath(appName, section);
-    return readForReading().values(path);
+    return readForReading()->values(path);
 }
 
 void SettingsStore::DeleteSetting(const QString& appName, const QString& section)
@@ -484,6 +583,23 @@ void SettingsStore::DeleteSetting(const QString& appName, const QString& section
     SettingsBatch batch = beginBatch();
     batch.DeleteSetting(appName, section);
     batch.commit();
+}
+
+SettingsReadHold SettingsStore::holdReads() const
+{
+    return SettingsReadHold(*this);
+}
+
+SettingsReadHold::SettingsReadHold(const SettingsStore& store)
+    : m_store(&store)
+{
+    ++m_store->m_holds;
+}
+
+SettingsReadHold::~SettingsReadHold()
+{
+    if (--m_store->m_holds == 0)
+        m_store->m_held.reset();
 }
 
 SettingsStore& userSettings()

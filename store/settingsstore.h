@@ -6,14 +6,20 @@
 #include "store/keyvaluepairs.h"
 
 #include <QByteArrayView>
+#include <QHash>
 #include <QString>
 
 #include <memory>
+#include <optional>
 #include <vector>
 
 class QLockFile;
 
 namespace tessel {
+
+// A store file larger than this is no file the program wrote (a user's is a few hundred bytes):
+// it is read as empty and never replaced.
+inline constexpr qsizetype maxSettingsFileBytes = 64 * 1024 * 1024;
 
 // The file's content in memory: sections in file order, each with its pairs in the order they
 // were first written. Section names are relative to the application ("Oyun\Bilgiler").
@@ -28,6 +34,7 @@ public:
 
     // Reads as much as parses: a line that is not a header, a key=value line, a comment or blank
     // (bad bytes, no "=", a broken escape, a line under a broken header) is dropped and counted.
+    // Names are found by hashing, so the time grows with the file's length alone.
     static SettingsDocument parse(QByteArrayView bytes);
     QByteArray toUtf8() const;
 
@@ -46,7 +53,18 @@ public:
     bool removeSection(const QString& section);
 
 private:
+    const Section* find(const QString& section) const;
+    // The section's position, a new one appended when it is not there.
+    size_t sectionAt(const QString& section);
+    bool set(size_t section, const QString& key, const QString& value);
+    // `text` is the line without its line end, nullopt when it is no text; `current` the
+    // section the lines under the last header go to.
+    void parseLine(std::optional<QStringView> text, bool bracketFirst,
+                   std::optional<size_t>& current);
+
     std::vector<Section> m_sections;
+    QHash<QString, size_t> m_sectionIndex; // name to position in m_sections
+    std::vector<QHash<QString, size_t>> m_keyIndex; // per section: key to position in values
     int m_droppedLines = 0;
 };
 
@@ -70,8 +88,9 @@ public:
     // A section that does not exist raises InvalidCall; callers ignore it.
     void DeleteSetting(const QString& appName, const QString& section);
 
-    // Replaces the file when anything changed; raises PathFileAccessError when it cannot, and
-    // the file keeps its previous content.
+    // Replaces the file when anything changed; raises PathFileAccessError when it cannot (a
+    // full disk, a file-size limit: any write short of the whole), and the file keeps its
+    // previous content byte for byte.
     void commit();
 
 private:
@@ -84,10 +103,29 @@ private:
     bool m_changed = false;
 };
 
+class SettingsStore;
+
+// While one lives, the reads of its store come from one read of the file, taken under the lock
+// at the first read: a group of reads (the start-up's) sees one state of the file and opens it
+// once. A write through the store lets go of what was read, so later reads see the write.
+class SettingsReadHold
+{
+public:
+    explicit SettingsReadHold(const SettingsStore& store);
+    ~SettingsReadHold();
+    SettingsReadHold(const SettingsReadHold&) = delete;
+    SettingsReadHold& operator=(const SettingsReadHold&) = delete;
+
+private:
+    const SettingsStore* m_store;
+};
+
 // Every operation names an application name and a section; joined with "\" they must start
 // with shared().SettingsAppName, and the rest is the section. Each operation takes the lock
 // file beside the store, re-reads the file and, for a change, replaces it atomically: the last
-// writer of a key wins and the file is never torn.
+// writer of a key wins and the file is never torn. Only a regular file of at most
+// maxSettingsFileBytes is read; anything else in its place (a pipe, a device, a huge file)
+// reads as an empty store and is never written over. One thread uses a store.
 class SettingsStore
 {
 public:
@@ -106,14 +144,25 @@ public:
     void DeleteSetting(const QString& appName, const QString& section);
 
     // Locks and reads the file for several operations committed as one replace. Raises
-    // PermissionDenied when another copy keeps the lock too long, PathNotFound when the
-    // folder cannot be made.
+    // PermissionDenied when another copy keeps the lock too long or the file cannot be read,
+    // PathNotFound when the folder cannot be made, PathFileAccessError when the file is no
+    // store the program may replace (see above).
     SettingsBatch beginBatch();
 
+    // Reads from one read of the file while the hold lives (see SettingsReadHold).
+    [[nodiscard]] SettingsReadHold holdReads() const;
+
+    // How many times this store has read its file.
+    int fileReads() const { return m_fileReads; }
+
 private:
-    SettingsDocument readForReading() const;
+    friend class SettingsReadHold;
+    std::shared_ptr<const SettingsDocument> readForReading() const;
 
     QString m_filePath;
+    mutable std::shared_ptr<const SettingsDocument> m_held;
+    mutable int m_holds = 0;
+    mutable int m_fileReads = 0;
 };
 
 // The per-user store every window shares.

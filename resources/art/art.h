@@ -21,4 +21,8 @@ bool writeRefusedSound(const QString& path);
 bool writeMoveSound(const QString& path);
 bool writeCompletedSound(const QString& path);
 
+// The program's icon: the scalable drawing, and the same drawing at `side` pixels.
+bool writeIconSvg(const QString& path);
+bool writeIconPng(const QString& path, int side);
+
 } // namespace tessel::art

@@ -95,6 +95,95 @@ private slots:
         QVERIFY(back.controls()[1].properties.entries().isEmpty());
     }
 
+    // What the writer accepts reads back the same, through UTF-8 as a file holds it.
+    void everyValueWrittenReadsBack_data()
+    {
+        QTest::addColumn<QString>("name");
+        QTest::addColumn<QVariant>("value");
+        QTest::newRow("a double needing 17 digits") << "Ratio" << QVariant(0.1 + 0.2);
+        QTest::newRow("a huge double") << "Ratio" << QVariant(1e300);
+        QTest::newRow("the smallest double") << "Ratio" << QVariant(5e-324);
+        QTest::newRow("a whole double") << "Ratio" << QVariant(-0.0);
+        QTest::newRow("a lone surrogate") << "Caption" << QVariant(QString(QChar(0xD800)) + "x");
+        QTest::newRow("a pair and a half")
+            << "Caption" << QVariant(QString::fromUtf8("🧩") + QChar(0xDE00));
+        QTest::newRow("a value named like a block") << "BeginProperty" << QVariant(qlonglong(1));
+        QTest::newRow("a value named like the end") << "End" << QVariant(QStringLiteral("x"));
+        QTest::newRow("a value named like the end of a block") << "EndProperty" << QVariant(true);
+    }
+
+    void everyValueWrittenReadsBack()
+    {
+        QFETCH(QString, name);
+        QFETCH(QVariant, value);
+        StoredLayout layout;
+        PropertyBag& bag = layout.add(QStringLiteral("Etiket"));
+        bag.WriteProperty(QStringLiteral("Before"), qlonglong(7));
+        bag.WriteProperty(name, value);
+        bag.WriteProperty(QStringLiteral("After"), QStringLiteral("y"));
+        const QString text = storedLayoutText(layout);
+        const StoredLayout back = parseStoredLayout(QString::fromUtf8(text.toUtf8()));
+        QCOMPARE(back.controls().size(), 1);
+        const QList<PropertyBag::Entry>& entries = back.controls()[0].properties.entries();
+        QCOMPARE(entries.size(), 3);
+        QCOMPARE(entries[1].name, name);
+        QCOMPARE(entries[1].value.typeId(), value.typeId());
+        QCOMPARE(entries[1].value, value);
+        QCOMPARE(storedLayoutText(back), text);
+    }
+
+    // A weight of any size is brought within 1 to 1000 before it becomes a whole number.
+    void aFontWeightOfAnySizeIsClamped()
+    {
+        const StoredLayout layout = parseStoredLayout(
+            QStringLiteral("Begin x\n BeginProperty font\n weight = 1e300\n EndProperty\nEnd\n"));
+        QCOMPARE(storedFont(layout.find(QStringLiteral("x"))->ReadProperty(QStringLiteral("font")))
+                     .weight(),
+                 QFont::Weight(1000));
+    }
+
+    // What the text form cannot give back is refused rather than written wrong.
+    void whatTheTextCannotHoldIsRefused_data()
+    {
+        QTest::addColumn<QString>("control");
+        QTest::addColumn<QString>("name");
+        QTest::addColumn<QVariant>("value");
+        const QVariant one = qlonglong(1);
+        QTest::newRow("a name with a blank") << "x"
+                                             << "two words" << one;
+        QTest::newRow("a name with =") << "x"
+                                       << "a=b" << one;
+        QTest::newRow("a name read as a comment") << "x"
+                                                  << "#note" << one;
+        QTest::newRow("an empty name") << "x"
+                                       << "" << one;
+        QTest::newRow("a control name on two lines") << "x\ny"
+                                                     << "a" << one;
+        QTest::newRow("a control name with outer blanks") << " x"
+                                                          << "a" << one;
+        QTest::newRow("a font named like a value") << "x"
+                                                   << "= 1" << QVariant(QFont());
+        QTest::newRow("not a number") << "x"
+                                      << "a" << QVariant(qQNaN());
+        QTest::newRow("infinity") << "x"
+                                  << "a" << QVariant(qInf());
+    }
+
+    void whatTheTextCannotHoldIsRefused()
+    {
+        QFETCH(QString, control);
+        QFETCH(QString, name);
+        QFETCH(QVariant, value);
+        StoredLayout layout;
+        layout.add(control).WriteProperty(name, value);
+        try {
+            storedLayoutText(layout);
+            QFAIL("written");
+        } catch (const TesselError& error) {
+            QCOMPARE(error.code(), ErrorCode::TypeMismatch);
+        }
+    }
+
     void readsTheWaysValuesAreWritten_data()
     {
         QTest::addColumn<QString>("value");

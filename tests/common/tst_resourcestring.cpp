@@ -34,15 +34,16 @@ private slots:
         QTest::newRow("exit question") << 1500 << "Do you want to exit the program?";
         QTest::newRow("photo label") << 1800 << "&Photos (*.bmp, *.jpg)";
         QTest::newRow("preview") << 1900 << "Preview ";
-        QTest::newRow("last of the design") << 2600 << "Send E-Mail";
+        QTest::newRow("last window text") << 2600 << "Send E-Mail";
         QTest::newRow("hint menu item") << 3200 << "&Hint";
         QTest::newRow("shortest, a number to fill in") << 3220 << "Shortest possible: %1 moves.";
         QTest::newRow("best known, one move") << 3231 << "Best known: 1 move.";
         QTest::newRow("new best time") << 3240 << "New best time for %1 x %1!";
         QTest::newRow("fewest moves") << 3250 << "Fewest moves yet for %1 x %1!";
         QTest::newRow("results window") << 3300 << "Best Results";
-        QTest::newRow("last entry")
+        QTest::newRow("best results: the question")
             << 3380 << "Do you want to clear the best results of every board?";
+        QTest::newRow("command line: the photo argument") << 3420 << "photo";
     }
 
     void texts()
@@ -54,10 +55,10 @@ private slots:
 
     void tableHoldsEveryListedEntryInOrder()
     {
-        // 44 ids of the design's windows and 17 of the solver's help and the best results:
-        // every caption and message of the windows has one.
+        // 44 ids: every caption and message of the windows has one; 17 more for the hint and the
+        // best results, 6 for the command line.
         const auto table = stringTable();
-        QCOMPARE(table.size(), size_t(61));
+        QCOMPARE(table.size(), size_t(67));
         for (size_t i = 1; i < table.size(); ++i)
             QVERIFY2(table[i - 1].id < table[i].id, qPrintable(QString::number(table[i].id)));
         // Every listed id answers with its own text.
@@ -70,8 +71,9 @@ private slots:
         QTest::addColumn<int>("id");
         QTest::newRow("between entries") << 15;
         QTest::newRow("zero") << 0;
-        QTest::newRow("between the design's and the additions") << 2700;
-        QTest::newRow("past the end") << 3390;
+        QTest::newRow("after the windows' texts") << 2700;
+        QTest::newRow("between the best results' and the command line's") << 3390;
+        QTest::newRow("past the end") << 3500;
         QTest::newRow("negative") << -10;
     }
 

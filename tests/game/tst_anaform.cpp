@@ -1,5 +1,6 @@
 #include "common/numbers.h"
 #include "game/anaform.h"
+#include "resources/appicon.h"
 #include "support/testsupport.h"
 
 #include <QCheckBox>
@@ -140,8 +141,16 @@ private slots:
         QCOMPARE(form.minimumSize(), form.maximumSize());
         QVERIFY(form.windowFlags() & Qt::WindowMinimizeButtonHint);
         QVERIFY(!(form.windowFlags() & Qt::WindowMaximizeButtonHint));
-        const QList<QSize> iconSizes { QSize(16, 16), QSize(32, 32) };
+        // The program's icon, drawn for the size asked for.
+        const QList<QSize> iconSizes { QSize(16, 16),   QSize(22, 22),  QSize(24, 24),
+                                       QSize(32, 32),   QSize(48, 48),  QSize(64, 64),
+                                       QSize(128, 128), QSize(256, 256) };
         QCOMPARE(form.windowIcon().availableSizes(), iconSizes);
+        QCOMPARE(form.windowIcon()
+                     .pixmap(QSize(32, 32), 1.0)
+                     .toImage()
+                     .convertToFormat(QImage::Format_ARGB32),
+                 appIconImage(32).convertToFormat(QImage::Format_ARGB32));
         const QColor windowColour = form.palette().color(QPalette::Window);
         QCOMPARE(form.Altlık[0]->backColor(), windowColour);
         QCOMPARE(form.Altlık[1]->backColor(), windowColour);

@@ -5,9 +5,15 @@
 
 #include <QCheckBox>
 #include <QGroupBox>
+#include <QProcess>
 #include <QPushButton>
 #include <QTemporaryDir>
 #include <QtTest>
+
+#include <csignal>
+#include <cstdio>
+#include <cstring>
+#include <sys/resource.h>
 
 using namespace tessel;
 using namespace tessel::test;
@@ -28,6 +34,37 @@ QStringList keysOf(const KeyValuePairs& pairs)
 const QStringList allSettingsKeys
     = { k::SolBosluk,   k::UstBosluk,   k::SonBolme,    k::SonFotograf,
         k::OrnekGoster, k::OyunuKaydet, k::SesleriKapat };
+
+QByteArray fileBytes(const QString& path)
+{
+    QFile file(path);
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+}
+
+// Helper process: "--exit-on-a-full-disk <file>" plays on the store in <file> and presses Exit
+// with no room for more than 4 KB in any file, as on a disk that is full. Prints "closed" when
+// the window went.
+int exitOnAFullDisk(const QString& path)
+{
+    FakeMessageBoxes boxes;
+    SettingsStore store(path);
+    QPointer<AnaForm> form = new AnaForm(store);
+    form->Form_Load();
+    form->setOriginalPhoto(Photo(testPhoto()));
+    form->ParçalaraBölSeçeneği_Click(1);
+    form->YeniOyunDüğmesi_Click();
+    shared().PhotoPath = QStringLiteral("/home/oyuncu/") + QString(5000, u'ğ');
+    std::signal(SIGXFSZ, SIG_IGN); // a write past the limit fails instead of ending the process
+    const rlimit limit { 4096, 4096 };
+    setrlimit(RLIMIT_FSIZE, &limit);
+    form->ÇıkışDüğmesi->click();
+    QCoreApplication::processEvents();
+    // The window deletes itself once closed.
+    if ((!form || !form->isVisible()) && boxes.shown().isEmpty())
+        std::printf("closed\n");
+    delete form;
+    return 0;
+}
 
 } // namespace
 
@@ -250,6 +287,28 @@ private slots:
         QTRY_VERIFY(form.isNull());
     }
 
+    // Exit on a full disk: the window closes as ever, and the settings, the window's place and
+    // the stored game of the last run stay as they were, byte for byte.
+    void exitOnAFullDiskKeepsTheStoreByteForByte()
+    {
+        storeFiveByFiveGame();
+        m_store->SaveSetting(app, k::Ayarlar, k::SonBolme, QStringLiteral("2"));
+        m_store->SaveSetting(app, k::Ayarlar, k::OyunuKaydet, QStringLiteral("1"));
+        m_store->SaveSetting(app, k::Ayarlar, k::SolBosluk, QStringLiteral("1500"));
+        const QByteArray before = fileBytes(m_store->filePath());
+        QProcess helper;
+        helper.setProcessChannelMode(QProcess::ForwardedErrorChannel);
+        helper.start(QCoreApplication::applicationFilePath(),
+                     { QStringLiteral("--exit-on-a-full-disk"), m_store->filePath() });
+        QVERIFY(helper.waitForFinished(60000));
+        QCOMPARE(helper.exitCode(), 0);
+        QCOMPARE(helper.readAllStandardOutput().trimmed(), QByteArray("closed"));
+        QCOMPARE(fileBytes(m_store->filePath()), before);
+        QCOMPARE(QDir(m_dir.path())
+                     .entryList({ QStringLiteral("Tessel.ini*") }, QDir::Files | QDir::Hidden),
+                 QStringList { QStringLiteral("Tessel.ini") });
+    }
+
     void sessionEndWritesWithoutAskingAndGoesOn()
     {
         FakeMessageBoxes boxes;
@@ -268,5 +327,16 @@ private slots:
     }
 };
 
-QTEST_MAIN(TestAnaFormClose)
+int main(int argc, char* argv[])
+{
+    QApplication application(argc, argv);
+    if (argc == 3 && std::strcmp(argv[1], "--exit-on-a-full-disk") == 0) {
+        shared().SettingsAppName = app;
+        shared().AppFolder = QFileInfo(QString::fromLocal8Bit(argv[2])).absolutePath() + u'/';
+        return exitOnAFullDisk(QString::fromLocal8Bit(argv[2]));
+    }
+    TestAnaFormClose test;
+    QTEST_SET_MAIN_SOURCE_PATH
+    return QTest::qExec(&test, argc, argv);
+}
 #include "tst_anaformclose.moc"

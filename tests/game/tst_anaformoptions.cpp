@@ -19,19 +19,8 @@ namespace {
 
 const QString app = QStringLiteral("Velkor\\Tessel");
 
-const QColor left(230, 40, 40);
-const QColor right(40, 60, 230);
-
-// Left half one colour, right half another.
-QImage halves(QSize size)
-{
-    QImage image(size, QImage::Format_RGB32);
-    image.fill(left);
-    for (int y = 0; y < size.height(); ++y)
-        for (int x = size.width() / 2; x < size.width(); ++x)
-            image.setPixelColor(x, y, right);
-    return image;
-}
+const QColor left = halvesLeft;
+const QColor right = halvesRight;
 
 // On the box itself: the caption ends well before the control does.
 void click(QCheckBox* box)

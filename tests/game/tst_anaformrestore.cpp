@@ -180,7 +180,10 @@ private slots:
         }
         QCOMPARE(m_store->GetAllSettings(app, k::Oyun).size(), size_t(16));
 
+        const int reads = m_store->fileReads();
         auto form = start();
+        // Options, photo, block count, game, time and place: one read of the store.
+        QCOMPARE(m_store->fileReads(), reads + 1);
         QVERIFY(boxes.shown().isEmpty());
         QVERIFY(form->ParçalaraBölSeçeneği[1]->isChecked());
         QCOMPARE(boardText(*form), QStringLiteral("0 1 . 2/4 5 6 3/8 9 10 7/12 13 14 11"));

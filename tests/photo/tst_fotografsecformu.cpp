@@ -205,6 +205,10 @@ private slots:
         write(folder + QStringLiteral("cut.bmp"), bmp.left(bmp.size() * 3 / 4));
         write(folder + QStringLiteral("huge.jpg"), jpegClaimingHugeSize());
         write(folder + QStringLiteral("huge.bmp"), bmpClaimingHugeSize());
+        // Whole, but their data ends long before their size: the decoder fills in grey.
+        write(folder + QStringLiteral("damaged.jpg"), jpegClaiming(4000, 4000));
+        // Progressive, 15000 x 15000: its decode would need 675 MB.
+        write(folder + QStringLiteral("progressive.jpg"), jpegClaiming(15000, 15000, true));
         write(folder + QStringLiteral("notes.txt"), "not listed");
     }
 
@@ -329,9 +333,10 @@ private slots:
         QStringList files;
         for (int i = 0; i < form->DosyaListesi->count(); ++i)
             files << form->DosyaListesi->item(i)->text();
-        QCOMPARE(files,
-                 (QStringList { "cut.bmp", "cut.jpg", "empty.bmp", "huge.bmp", "huge.jpg",
-                                "tall.bmp", "text.jpg", "wide.jpg" }));
+        QCOMPARE(
+            files,
+            (QStringList { "cut.bmp", "cut.jpg", "damaged.jpg", "empty.bmp", "huge.bmp", "huge.jpg",
+                           "progressive.jpg", "tall.bmp", "text.jpg", "wide.jpg" }));
         delete form;
     }
 
@@ -495,6 +500,8 @@ private slots:
         QTest::newRow("truncated BMP") << "cut.bmp";
         QTest::newRow("JPEG claiming 65000 x 65000") << "huge.jpg";
         QTest::newRow("BMP claiming 65000 x 65000") << "huge.bmp";
+        QTest::newRow("damaged JPEG with its end marker") << "damaged.jpg";
+        QTest::newRow("progressive JPEG too large to decode") << "progressive.jpg";
     }
 
     void badFileKeepsTheGoodPicture()

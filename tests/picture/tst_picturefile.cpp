@@ -1,6 +1,7 @@
 #include "common/errors.h"
 #include "picture/photo.h"
 #include "picture/picturefile.h"
+#include "support/testsupport.h"
 
 #include <QBuffer>
 #include <QImageWriter>
@@ -9,6 +10,9 @@
 #include <QtTest>
 
 #include <sys/stat.h>
+
+#include <climits>
+#include <tuple>
 
 using namespace tessel;
 
@@ -48,6 +52,50 @@ QByteArray jpegWithThumbnail()
 QByteArray bmpOfSize(int width, int height)
 {
     return encoded(detailed(QSize(width, height)), "BMP");
+}
+
+// `count` fill bytes (0xFF, which may stand before any marker) before the first segment after
+// the start marker.
+QByteArray withFillBytes(const QByteArray& jpeg, qsizetype count)
+{
+    return jpeg.left(2) + QByteArray(count, '\xFF') + jpeg.mid(2);
+}
+
+// Six bytes of junk between the first segment after the start marker and the next, which
+// libjpeg passes over with a warning.
+QByteArray withJunkBetweenSegments(const QByteArray& jpeg)
+{
+    const qsizetype next = 4 + qFromBigEndian<quint16>(jpeg.constData() + 4);
+    return jpeg.left(next) + QByteArray("Exif\0\0", 6) + jpeg.mid(next);
+}
+
+// A bitmap header claiming width x height at `bits` bits, and nothing after it.
+QByteArray bmpClaiming(qint32 width, qint32 height, quint16 bits)
+{
+    QByteArray bytes = bmpOfSize(4, 4).left(54);
+    qToLittleEndian<qint32>(width, bytes.data() + 18);
+    qToLittleEndian<qint32>(height, bytes.data() + 22);
+    qToLittleEndian<quint16>(bits, bytes.data() + 28);
+    return bytes;
+}
+
+QString written(const QTemporaryDir& dir, const QString& name, const QByteArray& bytes)
+{
+    const QString path = dir.filePath(name);
+    QFile file(path);
+    if (!file.open(QIODevice::WriteOnly) || file.write(bytes) != bytes.size())
+        qFatal("cannot write %s", qPrintable(path));
+    return path;
+}
+
+ErrorCode loadError(const QString& path)
+{
+    try {
+        Photo::load(path);
+    } catch (const TesselError& error) {
+        return error.code();
+    }
+    return ErrorCode(0);
 }
 
 } // namespace
@@ -91,6 +139,28 @@ private slots:
         qToLittleEndian<qint32>(5000, claimsMore.data() + 18);
         qToLittleEndian<qint32>(5000, claimsMore.data() + 22);
         QTest::newRow("BMP claiming 5000 x 5000") << claimsMore << false;
+        // Fill bytes may stand before any marker; the check reads them forward in blocks.
+        QTest::newRow("JPEG with 1 MB of fill bytes before its headers")
+            << withFillBytes(jpeg, 1 << 20) << true;
+        QTest::newRow("JPEG start marker and fill bytes to the end")
+            << jpeg.left(2) + QByteArray(1 << 20, '\xFF') << false;
+        QTest::newRow("JPEG with more headers than any photo")
+            << withFillBytes(jpeg, jpegHeaderBytes) << false;
+        // The walk passes over junk where a marker should stand, as the decoder does.
+        QTest::newRow("JPEG with junk between two segments")
+            << withJunkBetweenSegments(jpeg) << true;
+        QTest::newRow("JPEG with junk between two segments, cut in its scan")
+            << withJunkBetweenSegments(jpeg).left(jpeg.size() * 2 / 3) << false;
+        // The end marker is looked for in the file's last 16 MB only.
+        QTest::newRow("JPEG with its end marker at the end of the searched tail")
+            << jpeg + QByteArray(jpegEndSearchBytes - 2, 'x') << true;
+        QTest::newRow("JPEG with its end marker before the searched tail")
+            << jpeg + QByteArray(jpegEndSearchBytes - 1, 'x') << false;
+        // Width and height near INT32_MAX: the bytes the rows need pass 64 bits.
+        QTest::newRow("BMP claiming INT32_MAX x INT32_MAX at 64 bits")
+            << bmpClaiming(INT32_MAX, INT32_MAX, 64) << false;
+        QTest::newRow("BMP claiming INT32_MAX x -INT32_MAX at 32 bits")
+            << bmpClaiming(INT32_MAX, -INT32_MAX, 32) << false;
         QTest::newRow("text") << QByteArray("no picture") << true;
         QTest::newRow("PNG") << encoded(detailed(QSize(8, 8)), "PNG") << true;
     }
@@ -132,6 +202,107 @@ private slots:
         file.close();
         QVERIFY(!QImage(path).isNull());
         QVERIFY_THROWS_EXCEPTION(TesselError, Photo::load(path));
+    }
+
+    // What the decoder will need is known from the frame header; the figures beside are the
+    // peak memory measured while decoding such files (djpeg, and the program before the bound).
+    void decodeMemoryFromTheHeader_data()
+    {
+        QTest::addColumn<QSize>("size");
+        QTest::addColumn<int>("chromaSampling"); // 2: 4:2:0, 1: 4:4:4
+        QTest::addColumn<bool>("progressive");
+        QTest::addColumn<double>("lowMB");
+        QTest::addColumn<double>("highMB");
+        // djpeg -scale 1/8 peaks at 70.6 MB on the bench's 24 MP progressive photo.
+        QTest::newRow("24 MP progressive, 4:2:0") << QSize(6000, 4000) << 2 << true << 65.0 << 80.0;
+        // The program peaked at 613 MB on a 1.17 MB progressive 10000 x 10000 photo.
+        QTest::newRow("100 MP progressive, 4:4:4")
+            << QSize(10000, 10000) << 1 << true << 580.0 << 640.0;
+        // A sequential file decodes row by row: the output at the size asked for is what counts.
+        QTest::newRow("100 MP baseline, 4:4:4") << QSize(10000, 10000) << 1 << false << 0.3 << 0.5;
+    }
+
+    void decodeMemoryFromTheHeader()
+    {
+        QFETCH(QSize, size);
+        QFETCH(int, chromaSampling);
+        QFETCH(bool, progressive);
+        QFETCH(double, lowMB);
+        QFETCH(double, highMB);
+        JpegFrame frame;
+        frame.size = size;
+        frame.buffered = progressive;
+        frame.components = { { chromaSampling, chromaSampling }, { 1, 1 }, { 1, 1 } };
+        const double mb = jpegDecodeBytes(frame, QSize(351, 264)) / 1e6;
+        QVERIFY2(mb >= lowMB && mb <= highMB, qPrintable(QString::number(mb)));
+    }
+
+    // The frame as the headers give it, in memory and on file alike.
+    void theFrameOfAJpeg()
+    {
+        const QImage photo = detailed(QSize(120, 90));
+        const QByteArray baseline = encoded(photo, "JPG");
+        const QByteArray progressive = encoded(photo, "JPG", true);
+        const QByteArray grey = encoded(photo.convertToFormat(QImage::Format_Grayscale8), "JPG");
+        QTemporaryDir dir;
+        for (const auto& [bytes, buffered, components] :
+             { std::tuple { baseline, false, 3 }, { progressive, true, 3 }, { grey, false, 1 } }) {
+            for (const PictureCheck& check :
+                 { checkPictureData(bytes), [&] {
+                      QFile file(written(dir, QStringLiteral("frame.jpg"), bytes));
+                      file.open(QIODevice::ReadOnly);
+                      return checkPictureFile(file);
+                  }() }) {
+                QVERIFY(check.complete);
+                QVERIFY(check.jpeg);
+                QCOMPARE(check.jpeg->size, QSize(120, 90));
+                QCOMPARE(check.jpeg->buffered, buffered);
+                QCOMPARE(int(check.jpeg->components.size()), components);
+            }
+        }
+    }
+
+    // A progressive photo keeps every coefficient while it decodes: one whose decode would need
+    // more than 512 MB is refused on its header, before any of it is decoded; a real 24 MP one
+    // (about 70 MB) is the bench's and loads there.
+    void aProgressivePhotoTooLargeToDecodeIsUnreadable()
+    {
+        QTemporaryDir dir;
+        // 15000 x 15000 at 4:2:0: 675 MB of coefficients; a baseline one of that size is
+        // within the bound.
+        const QByteArray large = tessel::test::jpegClaiming(15000, 15000, true);
+        QCOMPARE(loadError(written(dir, QStringLiteral("large.jpg"), large)),
+                 ErrorCode::InvalidPicture);
+        // The decoder finds the frame behind junk between two segments; so does the estimate.
+        QCOMPARE(
+            loadError(written(dir, QStringLiteral("junk.jpg"), withJunkBetweenSegments(large))),
+            ErrorCode::InvalidPicture);
+        const QString small = written(dir, QStringLiteral("small.jpg"),
+                                      encoded(detailed(QSize(120, 90)), "JPG", true));
+        QCOMPARE(Photo::load(small).size(), QSize(120, 90));
+    }
+
+    // The decoder warns of damage and fills the rest in grey; such a file is no picture.
+    void aDamagedJpegWithItsEndMarkerIsUnreadable_data()
+    {
+        QTest::addColumn<QByteArray>("bytes");
+        QTest::newRow("claiming 4000 x 4000 (premature end of data segment)")
+            << tessel::test::jpegClaiming(4000, 4000);
+        QByteArray scrambled = encoded(detailed(QSize(120, 90)), "JPG");
+        for (qsizetype i = scrambled.size() / 2; i < scrambled.size() / 2 + 40; ++i)
+            if (uchar(scrambled[i]) != 0xFF && uchar(scrambled[i]) != 0xA5)
+                scrambled[i] = char(scrambled[i] ^ 0x5A);
+        QTest::newRow("scrambled in its scan (coded data left over)") << scrambled;
+    }
+
+    void aDamagedJpegWithItsEndMarkerIsUnreadable()
+    {
+        QFETCH(QByteArray, bytes);
+        QTemporaryDir dir;
+        const QString path = written(dir, QStringLiteral("damaged.jpg"), bytes);
+        QVERIFY(pictureFileComplete(path));
+        QVERIFY(!QImage(path).isNull()); // Qt's reader alone takes it
+        QCOMPARE(loadError(path), ErrorCode::InvalidPicture);
     }
 
     void aPipeIsNoPicture()

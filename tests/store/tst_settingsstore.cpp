@@ -1,5 +1,6 @@
 #include "common/errors.h"
 #include "common/shared.h"
+#include "store/closesettings.h"
 #include "store/settingsstore.h"
 
 #include <QProcess>
@@ -10,6 +11,8 @@
 #include <csignal>
 #include <cstdio>
 #include <cstring>
+#include <sys/resource.h>
+#include <sys/stat.h>
 
 using namespace tessel;
 
@@ -71,6 +74,76 @@ int rewriteGenerations(const QString& path)
                               QString::number(generation) + u'|' + padding);
         batch.commit();
     }
+}
+
+// A photo path longer than the file-size limit the full-disk helper sets (6 KB), and shorter
+// than the write buffer of Qt's files (16 KB), which is where a short write went unseen.
+QString longPhotoPath()
+{
+    return QStringLiteral("/home/oyuncu/") + QString(3000, u'ş') + QStringLiteral(".jpg");
+}
+
+// Helper process: "--write-over-limit <file> <save|close>" writes one setting, or what the
+// close writes, with no room for more than 4 KB in any file, as on a disk that is full. Prints
+// "raised <number>" or "written".
+int writeOverLimit(const QString& path, const QString& what)
+{
+    std::signal(SIGXFSZ, SIG_IGN); // a write past the limit fails instead of ending the process
+    const rlimit limit { 4096, 4096 };
+    setrlimit(RLIMIT_FSIZE, &limit);
+    SettingsStore store(path);
+    try {
+        if (what == QLatin1String("save")) {
+            store.SaveSetting(app, QStringLiteral("Ayarlar"), QStringLiteral("Son Fotograf"),
+                              longPhotoPath());
+        } else {
+            CloseSnapshot snapshot;
+            snapshot.photoPath = longPhotoPath();
+            snapshot.saveOnExit = 1;
+            snapshot.gameRunning = true;
+            snapshot.cellTags = { "1", "0", "2", "3", "4", "5", "6", "7", "" };
+            snapshot.blankIndex = 8;
+            KeyValuePairs savedGame;
+            writeCloseSettings(store, snapshot, savedGame);
+        }
+        std::printf("written\n");
+    } catch (const TesselError& error) {
+        std::printf("raised %d\n", error.number());
+    }
+    return 0;
+}
+
+// Helper process: "--use-store <file>" reads "Son Bolme" (default "none"), then tries to write
+// it, and prints what it read and "raised <number>" or "written".
+int useStore(const QString& path)
+{
+    SettingsStore store(path);
+    std::printf("%s\n",
+                qPrintable(store.GetSetting(app, QStringLiteral("Ayarlar"),
+                                            QStringLiteral("Son Bolme"), QStringLiteral("none"))));
+    try {
+        store.SaveSetting(app, QStringLiteral("Ayarlar"), QStringLiteral("Son Bolme"), "1");
+        std::printf("written\n");
+    } catch (const TesselError& error) {
+        std::printf("raised %d\n", error.number());
+    }
+    return 0;
+}
+
+// Runs this program as a helper; its output, or a failure when it does not end in time.
+QString runHelper(const QStringList& arguments)
+{
+    QProcess helper;
+    helper.setProcessChannelMode(QProcess::ForwardedErrorChannel);
+    helper.start(QCoreApplication::applicationFilePath(), arguments);
+    if (!helper.waitForFinished(60000)) {
+        helper.kill();
+        helper.waitForFinished();
+        return QStringLiteral("(did not end)");
+    }
+    if (helper.exitStatus() != QProcess::NormalExit || helper.exitCode() != 0)
+        return QStringLiteral("(failed)");
+    return QString::fromUtf8(helper.readAllStandardOutput()).trimmed();
 }
 
 } // namespace
@@ -485,6 +558,143 @@ private slots:
         QVERIFY(generationsSeen.size() > 1); // the writers did get to write
     }
 
+    // The disk full at a save or at the close: the old store stays byte for byte, the error is
+    // raised, and the unfinished copy beside it goes.
+    void aFullDiskKeepsTheOldStoreByteForByte_data()
+    {
+        QTest::addColumn<QString>("what");
+        QTest::newRow("a save") << "save";
+        QTest::newRow("the close's writes") << "close";
+    }
+
+    void aFullDiskKeepsTheOldStoreByteForByte()
+    {
+        QFETCH(QString, what);
+        const QString file = path("full.ini");
+        QFile::remove(file);
+        SettingsStore(file).SaveSetting(app, QStringLiteral("Ayarlar"), QStringLiteral("Son Bolme"),
+                                        QStringLiteral("2"));
+        SettingsStore(file).SaveSetting(app, QStringLiteral("Oyun"), QStringLiteral("Foto-0"),
+                                        QStringLiteral("0B"));
+        const QByteArray before = fileBytes(file);
+        QCOMPARE(runHelper({ QStringLiteral("--write-over-limit"), file, what }),
+                 QStringLiteral("raised 75"));
+        QCOMPARE(fileBytes(file), before);
+        QCOMPARE(QDir(m_dir.path())
+                     .entryList({ QStringLiteral("full.ini*") }, QDir::Files | QDir::Hidden),
+                 QStringList { QStringLiteral("full.ini") });
+        // With room again, the same write goes through.
+        SettingsStore(file).SaveSetting(app, QStringLiteral("Ayarlar"),
+                                        QStringLiteral("Son Fotograf"), longPhotoPath());
+        QCOMPARE(SettingsStore(file).GetSetting(app, QStringLiteral("Ayarlar"),
+                                                QStringLiteral("Son Fotograf")),
+                 longPhotoPath());
+    }
+
+    // What stands in the store's place and is no store: read as an empty store, without
+    // waiting on it, and never written over.
+    void aSpecialFileInPlaceOfTheStore_data()
+    {
+        QTest::addColumn<QString>("kind");
+        QTest::newRow("a pipe") << "pipe";
+        QTest::newRow("a link to /dev/zero") << "zero";
+        QTest::newRow("a file over 64 MB") << "large";
+    }
+
+    void aSpecialFileInPlaceOfTheStore()
+    {
+        QFETCH(QString, kind);
+        const QString file = path("special.ini");
+        QFile::remove(file);
+        const QByteArray head("[Ayarlar]\nSon Bolme=2\n");
+        if (kind == QLatin1String("pipe")) {
+            QCOMPARE(::mkfifo(QFile::encodeName(file).constData(), 0600), 0);
+        } else if (kind == QLatin1String("zero")) {
+            QVERIFY(QFile::link(QStringLiteral("/dev/zero"), file));
+        } else {
+            writeBytes(file, head);
+            QVERIFY(QFile::resize(file, maxSettingsFileBytes + 1)); // sparse: no disk used
+        }
+        const QString outcome = runHelper({ QStringLiteral("--use-store"), file });
+        QCOMPARE(outcome, QStringLiteral("none\nraised 75"));
+        struct stat status = {};
+        QCOMPARE(::lstat(QFile::encodeName(file).constData(), &status), 0);
+        if (kind == QLatin1String("pipe")) {
+            QVERIFY(S_ISFIFO(status.st_mode));
+        } else if (kind == QLatin1String("zero")) {
+            QVERIFY(S_ISLNK(status.st_mode));
+            QCOMPARE(QFile::symLinkTarget(file), QStringLiteral("/dev/zero"));
+        } else {
+            QCOMPARE(qint64(status.st_size), qint64(maxSettingsFileBytes + 1));
+            QFile large(file);
+            QVERIFY(large.open(QIODevice::ReadOnly));
+            QCOMPARE(large.read(head.size()), head);
+        }
+        QFile::remove(file);
+    }
+
+    // The bound is the bound: a store of 64 MB exactly is read.
+    void aStoreOf64MBIsStillRead()
+    {
+        const QString file = path("large.ini");
+        writeBytes(file, "[Ayarlar]\nSon Bolme=2\n");
+        QVERIFY(QFile::resize(file, maxSettingsFileBytes));
+        QCOMPARE(SettingsStore(file).GetSetting(app, QStringLiteral("Ayarlar"),
+                                                QStringLiteral("Son Bolme")),
+                 QStringLiteral("2"));
+        QFile::remove(file);
+    }
+
+    void aHoldReadsTheFileOnceForAllItsReads()
+    {
+        SettingsStore store(path());
+        store.SaveSetting(app, QStringLiteral("Ayarlar"), QStringLiteral("Son Bolme"), "1");
+        store.SaveSetting(app, QStringLiteral("Oyun"), QStringLiteral("Foto-0"), "0B");
+        const int before = store.fileReads();
+        {
+            const SettingsReadHold reads = store.holdReads();
+            QCOMPARE(store.GetSetting(app, QStringLiteral("Ayarlar"), QStringLiteral("Son Bolme")),
+                     "1");
+            // Another copy writes meanwhile: the held reads keep to the state first read.
+            SettingsStore(path()).SaveSetting(app, QStringLiteral("Ayarlar"),
+                                              QStringLiteral("Son Bolme"), "2");
+            QCOMPARE(store.GetSetting(app, QStringLiteral("Ayarlar"), QStringLiteral("Son Bolme")),
+                     "1");
+            QCOMPARE(store.GetAllSettings(app, QStringLiteral("Oyun")).size(), size_t(1));
+            QCOMPARE(store.GetSetting(app, QStringLiteral("Oyun"), QStringLiteral("Foto-1"), "?"),
+                     "?");
+            QCOMPARE(store.fileReads(), before + 1);
+            // A write through the store itself is seen, with what the other copy wrote.
+            store.SaveSetting(app, QStringLiteral("Ayarlar"), QStringLiteral("Son Fotograf"), "a");
+            QCOMPARE(
+                store.GetSetting(app, QStringLiteral("Ayarlar"), QStringLiteral("Son Fotograf")),
+                "a");
+            QCOMPARE(store.GetSetting(app, QStringLiteral("Ayarlar"), QStringLiteral("Son Bolme")),
+                     "2");
+        }
+        const int afterHold = store.fileReads();
+        store.GetSetting(app, QStringLiteral("Ayarlar"), QStringLiteral("Son Bolme"));
+        store.GetSetting(app, QStringLiteral("Ayarlar"), QStringLiteral("Son Bolme"));
+        QCOMPARE(store.fileReads(), afterHold + 2);
+    }
+
+    // Names are found through an index: it must follow a section's removal.
+    void keysStayInTheirSectionsAfterARemoval()
+    {
+        SettingsDocument document;
+        for (const char* section : { "A", "B", "B\\Alt", "C" })
+            document.setValue(QString::fromUtf8(section), QStringLiteral("k"),
+                              QString::fromUtf8(section));
+        QVERIFY(document.removeSection(QStringLiteral("B")));
+        QVERIFY(!document.removeSection(QStringLiteral("B")));
+        QCOMPARE(*document.value(QStringLiteral("C"), QStringLiteral("k")), QStringLiteral("C"));
+        QVERIFY(!document.value(QStringLiteral("B\\Alt"), QStringLiteral("k")));
+        QVERIFY(document.setValue(QStringLiteral("C"), QStringLiteral("j"), QStringLiteral("2")));
+        QVERIFY(!document.setValue(QStringLiteral("C"), QStringLiteral("k"), QStringLiteral("C")));
+        QVERIFY(document.setValue(QStringLiteral("B"), QStringLiteral("k"), QStringLiteral("new")));
+        QCOMPARE(document.toUtf8(), QByteArray("[A]\nk=A\n\n[C]\nk=C\nj=2\n\n[B]\nk=new\n"));
+    }
+
     void lockLeftWithoutItsOwnerIsBrokenWithinTheWait()
     {
         // What a copy killed between creating the lock file and writing its process id leaves.
@@ -512,6 +722,16 @@ int main(int argc, char* argv[])
         QCoreApplication application(argc, argv);
         shared().SettingsAppName = app;
         return rewriteGenerations(QString::fromLocal8Bit(argv[2]));
+    }
+    if (argc == 4 && std::strcmp(argv[1], "--write-over-limit") == 0) {
+        QCoreApplication application(argc, argv);
+        shared().SettingsAppName = app;
+        return writeOverLimit(QString::fromLocal8Bit(argv[2]), QString::fromLocal8Bit(argv[3]));
+    }
+    if (argc == 3 && std::strcmp(argv[1], "--use-store") == 0) {
+        QCoreApplication application(argc, argv);
+        shared().SettingsAppName = app;
+        return useStore(QString::fromLocal8Bit(argv[2]));
     }
     QCoreApplication application(argc, argv);
     TestSettingsStore test;

@@ -6,6 +6,7 @@
 
 #include <QBuffer>
 #include <QFile>
+#include <QImageWriter>
 #include <QPainter>
 #include <QRadioButton>
 #include <QSignalBlocker>
@@ -25,6 +26,16 @@ QImage testPhoto(QSize size)
             image.setPixelColor(
                 x, y, QColor(x * 255 / size.width(), y * 255 / size.height(), square ? 230 : 40));
         }
+    return image;
+}
+
+QImage halves(QSize size)
+{
+    QImage image(size, QImage::Format_RGB32);
+    image.fill(halvesLeft);
+    for (int y = 0; y < size.height(); ++y)
+        for (int x = size.width() / 2; x < size.width(); ++x)
+            image.setPixelColor(x, y, halvesRight);
     return image;
 }
 
@@ -264,16 +275,20 @@ QByteArray bitmapHeaderOnly(int width, int height)
                          qint64((quint64(width) * 24 + 31) / 32 * 4 * quint64(height)));
 }
 
-QByteArray jpegClaiming(int width, int height)
+QByteArray jpegClaiming(int width, int height, bool progressive)
 {
     QByteArray jpeg;
     QBuffer buffer(&jpeg);
     buffer.open(QIODevice::WriteOnly);
     QImage tiny(16, 16, QImage::Format_RGB32);
     tiny.fill(Qt::gray);
-    tiny.save(&buffer, "JPEG");
-    // The baseline frame header: marker, length, precision, then height and width.
-    const qsizetype frame = jpeg.indexOf("\xFF\xC0");
+    QImageWriter writer(&buffer, "jpeg");
+    writer.setProgressiveScanWrite(progressive);
+    writer.write(tiny);
+    // The frame header: marker, length, precision, then height and width.
+    const qsizetype frame = jpeg.indexOf(progressive ? "\xFF\xC2" : "\xFF\xC0");
+    if (frame < 0)
+        qFatal("no frame header");
     qToBigEndian<quint16>(quint16(height), jpeg.data() + frame + 5);
     qToBigEndian<quint16>(quint16(width), jpeg.data() + frame + 7);
     return jpeg;

@@ -6,6 +6,7 @@
 #include "common/urlopener.h"
 #include "sound/gamesound.h"
 
+#include <QColor>
 #include <QImage>
 #include <QList>
 #include <QQueue>
@@ -21,6 +22,12 @@ namespace tessel::test {
 // A photo whose every part differs: colour runs one way across, another way down, with a
 // checker of bright squares, so a block in the wrong place or scaled wrongly shows at once.
 QImage testPhoto(QSize size = QSize(300, 240));
+
+// A photo of two halves: the left one colour, the right another, so a sample or a block shows
+// which part of the photo it came from.
+inline const QColor halvesLeft(230, 40, 40);
+inline const QColor halvesRight(40, 60, 230);
+QImage halves(QSize size);
 
 // Boards as text: rows separated by "/", cells by blanks, the empty cell "." (for example
 // "0 1 2/3 . 5/6 7 4").
@@ -143,8 +150,8 @@ bool writeBitmap(const QImage& image, const QString& path, int bits, bool topDow
 QByteArray bitmapHeaderOnly(int width, int height);
 
 // A whole 16 x 16 JPEG whose frame header claims width x height (the data that follows is
-// too short for it, which the reader fills in).
-QByteArray jpegClaiming(int width, int height);
+// too short for it, which the reader fills in), baseline or progressive.
+QByteArray jpegClaiming(int width, int height, bool progressive = false);
 
 // The same cut off after its headers.
 QByteArray jpegHeaderOnly(int width, int height);
