@@ -55,8 +55,8 @@ constexpr StringEntry entries[] = {
     { 2500, u"Send Message" },
     { 2600, u"Send E-Mail" },
     // The solver's help and the best results.
-    { 3200, u"&Hint" },
-    { 3210, u"&Best results..." },
+    { 3200, u"Hint" },
+    { 3210, u"Best results..." },
     { 3220, u"Shortest possible: %1 moves." },
     { 3221, u"Shortest possible: 1 move." },
     { 3230, u"Best known: %1 moves." },

@@ -1,6 +1,7 @@
 #include "solver/solveservice.h"
 
 #include "solver/solver.h"
+#include "startup/programfolders.h"
 
 #include <QCoreApplication>
 
@@ -28,8 +29,8 @@ void SolveService::ensureThread()
 {
     if (m_thread.joinable())
         return;
-    // The tables sit next to the program.
-    solver::setTableFolder(QCoreApplication::applicationDirPath().toStdString());
+    // The tables sit in the program's data folder, with the default photo.
+    solver::setTableFolder(programDataFolder(QCoreApplication::applicationDirPath()).toStdString());
     m_thread = std::thread([this] { work(); });
 }
 

@@ -35,7 +35,7 @@ private slots:
         QTest::newRow("photo label") << 1800 << "&Photos (*.bmp, *.jpg)";
         QTest::newRow("preview") << 1900 << "Preview ";
         QTest::newRow("last window text") << 2600 << "Send E-Mail";
-        QTest::newRow("hint menu item") << 3200 << "&Hint";
+        QTest::newRow("hint menu item: its key shows beside it") << 3200 << "Hint";
         QTest::newRow("shortest, a number to fill in") << 3220 << "Shortest possible: %1 moves.";
         QTest::newRow("best known, one move") << 3231 << "Best known: 1 move.";
         QTest::newRow("new best time") << 3240 << "New best time for %1 x %1!";

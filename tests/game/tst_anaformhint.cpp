@@ -28,13 +28,7 @@ private:
     // A shown window on the test's store, holding the test photo, divided N x N.
     AnaForm& openForm(int gridSize)
     {
-        m_form = std::make_unique<AnaForm>(*m_store);
-        m_form->setAttribute(Qt::WA_DeleteOnClose, false);
-        m_form->applyAppearance();
-        m_form->OrjinalFotoğrafKutusu = Photo(testPhoto());
-        m_form->show();
-        if (!QTest::qWaitForWindowExposed(m_form.get()))
-            qFatal("window not exposed");
+        m_form = openGameWindow(*m_store);
         QTest::mouseClick(m_form->ParçalaraBölSeçeneği.at(gridSize - 3), Qt::LeftButton);
         if (m_form->GridSize != gridSize)
             qFatal("not divided");
@@ -196,7 +190,7 @@ private slots:
         QStringList texts;
         for (const QAction* action : popup->actions())
             texts << action->text();
-        QCOMPARE(texts, (QStringList { "&Hint", "&Best results..." }));
+        QCOMPARE(texts, (QStringList { "Hint", "Best results..." }));
         auto* hint = popup->findChild<QAction*>(QStringLiteral("HintAction"));
         QVERIFY(hint->isEnabled());
         QCOMPARE(hint->shortcut(), QKeySequence(Qt::Key_H));

@@ -22,19 +22,6 @@ namespace {
 
 const QString app = QStringLiteral("Velkor\\Tessel");
 
-// A shown window on `store` holding the test photo.
-std::unique_ptr<AnaForm> openForm(SettingsStore& store)
-{
-    auto form = std::make_unique<AnaForm>(store);
-    form->setAttribute(Qt::WA_DeleteOnClose, false);
-    form->applyAppearance();
-    form->OrjinalFotoğrafKutusu = Photo(testPhoto());
-    form->show();
-    if (!QTest::qWaitForWindowExposed(form.get()))
-        qFatal("window not exposed");
-    return form;
-}
-
 // A 3 x 3 game one move from home, at the time and count given; the last click completes it.
 void completeGame(AnaForm& form, int minutes, int seconds, int moves)
 {
@@ -80,7 +67,7 @@ int copyMain(const QStringList& arguments)
     FakeMessageBoxes boxes;
     FakeSoundOutput sound;
     SettingsStore store(arguments.value(2));
-    auto form = openForm(store);
+    auto form = openGameWindow(store);
     const int seconds = arguments.value(5).toInt();
     arrangeBoard(*form, QStringLiteral("0 1 2/3 4 5/6 . 7"));
     form->Minutes = uint8_t(seconds / 60);
@@ -130,7 +117,7 @@ private slots:
         recordCompletion(*m_store, 3, 125, 31);
         recordCompletion(*m_store, 3, 140, 29);
         recordCompletion(*m_store, 5, 3725, 181);
-        auto form = openForm(*m_store);
+        auto form = openGameWindow(*m_store);
         withResultsWindow(*form, [&](RekorlarFormu& window) {
             QCOMPARE(window.windowTitle(), QStringLiteral("Best Results"));
             QCOMPARE(shownValues(window, 3), (QStringList { clockText({ 0, 2, 5 }), "29", "2" }));
@@ -149,7 +136,7 @@ private slots:
     {
         FakeMessageBoxes boxes;
         recordCompletion(*m_store, 4, 300, 70);
-        auto form = openForm(*m_store);
+        auto form = openGameWindow(*m_store);
         withResultsWindow(*form, [&](RekorlarFormu& window) {
             boxes.answerNext(QMessageBox::No);
             window.TemizleDüğmesi->click();
@@ -178,7 +165,7 @@ private slots:
         const QString head = QStringLiteral(
             "Congratulations! You have completed the photo!\r\n\r\nCompleting Time : ");
         {
-            auto form = openForm(*m_store);
+            auto form = openGameWindow(*m_store);
             completeGame(*form, 2, 0, 40);
             form->closeByProgram();
         }
@@ -188,7 +175,7 @@ private slots:
 
         // Another run of the program, with a store of its own on the same file.
         SettingsStore again(m_store->filePath());
-        auto form = openForm(again);
+        auto form = openGameWindow(again);
         completeGame(*form, 1, 30, 45);
         QCOMPARE(boxes.shown().size(), 2);
         QCOMPARE(
@@ -214,7 +201,7 @@ private slots:
         file.write("[Rekorlar]\nEn Iyi Sure 3=ten\nEn Az Hamle 3=-4\nBiten Oyun 3=\xff\n"
                    "En Iyi Sure\nEn Az Hamle 5=12x\nBiten Oyun 5=2147483648\n");
         file.close();
-        auto form = openForm(*m_store);
+        auto form = openGameWindow(*m_store);
         withResultsWindow(*form, [&](RekorlarFormu& window) {
             QCOMPARE(shownValues(window, 3), (QStringList { "-", "-", "0" }));
             QCOMPARE(shownValues(window, 5), (QStringList { "-", "-", "0" }));

@@ -10,6 +10,7 @@
 #include <QPainter>
 #include <QRadioButton>
 #include <QSignalBlocker>
+#include <QTest>
 #include <QtEndian>
 
 #include <cmath>
@@ -68,6 +69,18 @@ void arrangeBoard(AnaForm& form, const QString& board)
     form.Etiket.at(1)->setCaption(QStringLiteral("00:00:00"));
     form.Etiket.at(3)->setCaption(QStringLiteral("0"));
     form.SüreHesapla->setInterval(ClockTimer::runningInterval);
+}
+
+std::unique_ptr<AnaForm> openGameWindow(SettingsStore& store)
+{
+    auto form = std::make_unique<AnaForm>(store);
+    form->setAttribute(Qt::WA_DeleteOnClose, false);
+    form->applyAppearance();
+    form->OrjinalFotoğrafKutusu = Photo(testPhoto());
+    form->show();
+    if (!QTest::qWaitForWindowExposed(form.get()))
+        qFatal("window not exposed");
+    return form;
 }
 
 QString boardText(const AnaForm& form)

@@ -12,6 +12,8 @@
 #include <QQueue>
 #include <QStringList>
 
+#include <memory>
+
 namespace tessel {
 class AnaForm;
 class SettingsStore;
@@ -36,6 +38,10 @@ QImage halves(QSize size);
 // cells showing the blocks they name, the empty cell carrying n - 1, the clock running, the time
 // and the count at zero.
 void arrangeBoard(AnaForm& form, const QString& board);
+// A game window on `store`, its appearance applied, the test photo in its photo holder, shown
+// and exposed; it is not deleted when it closes.
+std::unique_ptr<AnaForm> openGameWindow(SettingsStore& store);
+
 // The board the window shows, in the same notation. A cell whose picture is not the block its
 // tag names, or an empty cell whose tag is not n - 1, reads "?".
 QString boardText(const AnaForm& form);
