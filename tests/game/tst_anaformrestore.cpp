@@ -2,6 +2,7 @@
 #include "common/shared.h"
 #include "game/anaform.h"
 #include "game/hintcontroller.h"
+#include "store/bestresults.h"
 #include "support/testsupport.h"
 
 #include <QCheckBox>
@@ -210,6 +211,11 @@ private slots:
         QVERIFY(boxes.shown()[0].text.contains(QStringLiteral("2 minute, 31 second")));
         QVERIFY(boxes.shown()[0].text.endsWith(
             QStringLiteral("Click Counts : 7\r\n\r\nShortest possible: 4 moves.")));
+        // A resumed game counts like any other, with its whole time and count.
+        const BestResult four = readBestResults(*m_store)[1];
+        QCOMPARE(four.completed, 1);
+        QCOMPARE(four.seconds, std::optional<int32_t>(151));
+        QCOMPARE(four.moves, std::optional<int32_t>(7));
         // The stored game went with the completion; the options stay.
         QVERIFY(m_store->GetAllSettings(app, k::Oyun).empty());
         QVERIFY(m_store->GetAllSettings(app, k::OyunBilgiler).empty());
