@@ -4,10 +4,6 @@
 #include <cstring>
 #include <fstream>
 
-#ifdef __linux__
-#include <sys/mman.h>
-#endif
-
 namespace tessel::solver {
 
 namespace {
@@ -32,8 +28,6 @@ uint64_t checksum(const std::vector<std::span<const uint8_t>>& tables)
     return hash;
 }
 
-constexpr size_t hugePage = size_t(2) << 20;
-
 template<class T>
 void put(std::ofstream& out, T value)
 {
@@ -47,23 +41,6 @@ bool get(std::ifstream& in, T& value)
 }
 
 } // namespace
-
-void* allocateLarge(size_t bytes)
-{
-    if (bytes < hugePage) {
-        if (void* p = std::malloc(bytes == 0 ? 1 : bytes))
-            return p;
-        throw std::bad_alloc();
-    }
-    const size_t rounded = (bytes + hugePage - 1) / hugePage * hugePage;
-    void* p = std::aligned_alloc(hugePage, rounded);
-    if (!p)
-        throw std::bad_alloc();
-#ifdef MADV_HUGEPAGE
-    madvise(p, rounded, MADV_HUGEPAGE); // advice only: without it the table works the same
-#endif
-    return p;
-}
 
 bool writeTableFile(const std::string& path, const std::string& signature,
                     const std::vector<std::span<const uint8_t>>& tables)

@@ -3,44 +3,15 @@
 // tables are built instead).
 #pragma once
 
-#include <cstddef>
 #include <cstdint>
-#include <cstdlib>
-#include <new>
 #include <span>
 #include <string>
 #include <vector>
 
 namespace tessel::solver {
 
-// Memory of a large table, on huge pages where the system offers them: the searches read the
-// tables at random, and fewer page-table misses make each read cheaper.
-template<class T>
-struct LargePageAllocator
-{
-    using value_type = T;
-    LargePageAllocator() = default;
-    template<class U>
-    LargePageAllocator(const LargePageAllocator<U>&)
-    { }
-    T* allocate(size_t n);
-    void deallocate(T* p, size_t) { std::free(p); }
-    template<class U>
-    bool operator==(const LargePageAllocator<U>&) const
-    {
-        return true;
-    }
-};
-
-void* allocateLarge(size_t bytes);
-
-template<class T>
-T* LargePageAllocator<T>::allocate(size_t n)
-{
-    return static_cast<T*>(allocateLarge(n * sizeof(T)));
-}
-
-using TableBytes = std::vector<uint8_t, LargePageAllocator<uint8_t>>;
+// The bytes of one table.
+using TableBytes = std::vector<uint8_t>;
 
 bool writeTableFile(const std::string& path, const std::string& signature,
                     const std::vector<std::span<const uint8_t>>& tables);
