@@ -5,6 +5,7 @@
 #include "folderlisting.h"
 #include "hostile.h"
 #include "measure.h"
+#include "solverbench.h"
 #include "startuptime.h"
 
 #include "board/boardlayout.h"
@@ -417,6 +418,10 @@ int benchMain(const QString& parts)
         hostileInputs(table, scratchFolder());
     if (wanted('j'))
         folderListing(table, scratchFolder());
+    if (wanted('k'))
+        solverPart(table);
+    if (wanted('l'))
+        hintPart(table);
 
     std::printf("tessel_bench: %d CPUs; load average %s at the start, %s at the end; photos "
                 "made in %.1f s; Qt %s; photo detail held %d x %d (device-pixel ratio 1)\n\n",

@@ -69,6 +69,7 @@ AnaForm::AnaForm(SettingsStore& settings, QWidget* parent)
     connectBoard();
     connectKeys();
     connectOptions();
+    connectHelp();
 }
 
 AnaForm::~AnaForm()

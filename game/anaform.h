@@ -24,12 +24,14 @@ class QDragMoveEvent;
 class QDropEvent;
 class QGroupBox;
 class QListWidget;
+class QMenu;
 class QPushButton;
 class QRadioButton;
 
 namespace tessel {
 
 class BoardFrame;
+class HintController;
 
 class AnaForm : public QWidget
 {
@@ -130,6 +132,13 @@ public:
     // Opens the photo selection window, modal to this window; returns once it has closed.
     void YeniFotoğrafDüğmesi_Click();
 
+    // The solver's help and the best results (anaformhint.cpp): the hint key H, the board's
+    // context menu ("Hint", "Best results...", a new menu each time, the caller's to delete) and
+    // Ctrl+B, which opens the best results window.
+    HintController* hints() const { return m_hints; }
+    QMenu* boardMenu();
+    void showBestResults();
+
     // Controls, by their design names; arrays hold element 0 from the design and the rest at
     // run time.
     std::vector<QGroupBox*> Çerçeve;
@@ -178,7 +187,11 @@ private:
     void connectOptions();
     // News of the board for screen readers, told through the board's description.
     void announce(const QString& news);
+    void connectHelp();
     void completePhoto();
+    // The lines after the congratulation's five: the solution's length, the new bests; records
+    // the completed game in the best results.
+    QString completionNews();
     void rebuildSavedGame(const SavedArrangement& saved, const ReportingTrap& trap);
     void placeWindow(const ReportingTrap& trap);
     SoundOutput& soundOutput();
@@ -198,6 +211,7 @@ private:
     std::unique_ptr<SoundOutput> m_sound;
     int m_closeReason = FormControlMenu; // of the close under way
     bool m_unloaded = false; // the close went through: nothing more is written
+    HintController* m_hints = nullptr;
 };
 
 } // namespace tessel

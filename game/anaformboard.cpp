@@ -10,6 +10,7 @@
 #include "common/numbers.h"
 #include "common/resourcestring.h"
 #include "common/shared.h"
+#include "game/hintcontroller.h"
 
 #include <QCoreApplication>
 #include <QGroupBox>
@@ -272,6 +273,7 @@ void AnaForm::YeniOyunDüğmesi_Click()
     trap([&] { SüreHesapla->setInterval(ClockTimer::runningInterval); });
     nameCells();
     announce(ResourceString(3070));
+    m_hints->gameStarted();
     trap([] { QCoreApplication::processEvents(); });
 }
 

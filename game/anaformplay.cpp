@@ -4,9 +4,12 @@
 
 #include "board/boardrules.h"
 #include "board/boardspeech.h"
+#include "board/completionnews.h"
 #include "common/colors.h"
 #include "common/messagebox.h"
 #include "common/resourcestring.h"
+#include "game/hintcontroller.h"
+#include "store/bestresults.h"
 
 #include <QCheckBox>
 
@@ -59,6 +62,7 @@ void AnaForm::DağınıkParçalar_Click(int Index)
     ignoreErrors([&] {
         announce(moveAnnouncement(DağınıkParçalar.at(blank)->tag().toInt(), blank, GridSize));
     });
+    m_hints->boardChanged();
 
     bool complete = false;
     trap([&] {
@@ -86,6 +90,7 @@ void AnaForm::completePhoto()
     trap([&] { PlayGameSound(QStringLiteral("TEBRIK")); });
     nameCells();
     ignoreErrors([&] { announce(ResourceString(1300)); });
+    message += completionNews();
     // The won game leaves the store before the message: a close while it waits for OK (a
     // log-out, a termination signal) must not leave it to be offered at the next start.
     removeStoredGame(m_settings, SavedGame);
@@ -98,6 +103,23 @@ void AnaForm::completePhoto()
         ClickCount = 0;
         Etiket.at(3)->setCaption(QStringLiteral("0"));
     });
+}
+
+QString AnaForm::completionNews()
+{
+    CompletionNews news;
+    news.gridSize = GridSize;
+    news.solutionLength = m_hints->solutionLength();
+    news.shortest = m_hints->solutionIsShortest();
+    m_hints->gameOver();
+    // A store that cannot be written keeps its results and tells no news.
+    ignoreErrors([&] {
+        const int32_t seconds = Hours * 3600 + Minutes * 60 + Seconds;
+        const RecordNews records = recordCompletion(m_settings, GridSize, seconds, ClickCount);
+        news.newBestTime = records.bestTime;
+        news.fewestMoves = records.fewestMoves;
+    });
+    return completionNewsText(news);
 }
 
 void AnaForm::PlayGameSound(const QString& name)

@@ -9,6 +9,7 @@
 #include "common/messagebox.h"
 #include "common/numbers.h"
 #include "common/shared.h"
+#include "game/hintcontroller.h"
 #include "picture/photoprefetch.h"
 #include "startup/platform.h"
 #include "store/settingskeys.h"
@@ -130,6 +131,7 @@ void AnaForm::rebuildSavedGame(const SavedArrangement& saved, const ReportingTra
     trap([&] { ClickCount = readMoveCount(info(k::HamleBilgisi)); });
     trap([&] { Etiket.at(1)->setCaption(clockText({ Hours, Minutes, Seconds })); });
     trap([&] { Etiket.at(3)->setCaption(QString::number(ClickCount)); });
+    m_hints->gameStarted();
 }
 
 void AnaForm::placeWindow(const ReportingTrap& trap)

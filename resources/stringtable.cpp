@@ -94,6 +94,36 @@ constexpr StringEntry entries[] = {
     //: The same for the last part of the completion time, where a language may say "and".
     { 3090, QT_TRANSLATE_NOOP3("StringTable", "%1%2", "3090") },
 
+    // The solver's help and the best results.
+    //: The board's context-menu item that outlines the next block to move.
+    { 3200, QT_TRANSLATE_NOOP3("StringTable", "Hint", "3200") },
+    //: The board's context-menu item that opens the best results window.
+    { 3210, QT_TRANSLATE_NOOP3("StringTable", "Best results...", "3210") },
+    //: Added to the congratulation on 3 x 3 and 4 x 4: %1 the length of a shortest solution of the deal.
+    { 3220, QT_TRANSLATE_NOOP3("StringTable", "Shortest possible: %1 moves.", "3220") },
+    { 3221, QT_TRANSLATE_NOOP3("StringTable", "Shortest possible: 1 move.", "3221") },
+    //: Added to the congratulation on 5 x 5: %1 the length of the best solution found for the deal.
+    { 3230, QT_TRANSLATE_NOOP3("StringTable", "Best known: %1 moves.", "3230") },
+    { 3231, QT_TRANSLATE_NOOP3("StringTable", "Best known: 1 move.", "3231") },
+    //: %1 the board's size, 3, 4 or 5.
+    { 3240, QT_TRANSLATE_NOOP3("StringTable", "New best time for %1 x %1!", "3240") },
+    //: %1 the board's size, 3, 4 or 5.
+    { 3250, QT_TRANSLATE_NOOP3("StringTable", "Fewest moves yet for %1 x %1!", "3250") },
+    //: The best results window's title.
+    { 3300, QT_TRANSLATE_NOOP3("StringTable", "Best Results", "3300") },
+    //: Column headings of the best results window.
+    { 3310, QT_TRANSLATE_NOOP3("StringTable", "Board", "3310") },
+    { 3320, QT_TRANSLATE_NOOP3("StringTable", "Best time", "3320") },
+    { 3330, QT_TRANSLATE_NOOP3("StringTable", "Fewest moves", "3330") },
+    { 3340, QT_TRANSLATE_NOOP3("StringTable", "Games completed", "3340") },
+    //: A board size in the best results window, %1 being 3, 4 or 5.
+    { 3350, QT_TRANSLATE_NOOP3("StringTable", "%1 x %1", "3350") },
+    //: Shown for a result not yet set.
+    { 3360, QT_TRANSLATE_NOOP3("StringTable", "-", "3360") },
+    { 3370, QT_TRANSLATE_NOOP3("StringTable", "&Clear...", "3370") },
+    { 3380, QT_TRANSLATE_NOOP3("StringTable",
+        "Do you want to clear the best results of every board?", "3380") },
+
     // The command line's texts.
     { 3400, QT_TRANSLATE_NOOP3("StringTable", "A photo sliding-block puzzle.", "3400") },
     //: The photo argument's description in --help.

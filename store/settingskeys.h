@@ -31,4 +31,11 @@ inline const QString DakikaBilgisi = QStringLiteral("Dakika Bilgisi");
 inline const QString SaatBilgisi = QStringLiteral("Saat Bilgisi");
 inline const QString HamleBilgisi = QStringLiteral("Hamle Bilgisi");
 
+// "Rekorlar": the best results of each board size N (3, 4, 5), each key followed by a blank
+// and N. Times are whole seconds; every value is plain decimal.
+inline const QString Rekorlar = QStringLiteral("Rekorlar");
+inline const QString EnIyiSure = QStringLiteral("En Iyi Sure"); // best time
+inline const QString EnAzHamle = QStringLiteral("En Az Hamle"); // fewest moves
+inline const QString BitenOyun = QStringLiteral("Biten Oyun"); // games completed
+
 } // namespace tessel::settingskeys

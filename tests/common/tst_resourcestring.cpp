@@ -35,6 +35,14 @@ private slots:
         QTest::newRow("photo label") << 1800 << "&Photos (*.bmp, *.jpg)";
         QTest::newRow("preview") << 1900 << "Preview ";
         QTest::newRow("last window text") << 2600 << "Send E-Mail";
+        QTest::newRow("hint menu item: its key shows beside it") << 3200 << "Hint";
+        QTest::newRow("shortest, a number to fill in") << 3220 << "Shortest possible: %1 moves.";
+        QTest::newRow("best known, one move") << 3231 << "Best known: 1 move.";
+        QTest::newRow("new best time") << 3240 << "New best time for %1 x %1!";
+        QTest::newRow("fewest moves") << 3250 << "Fewest moves yet for %1 x %1!";
+        QTest::newRow("results window") << 3300 << "Best Results";
+        QTest::newRow("best results: the question")
+            << 3380 << "Do you want to clear the best results of every board?";
         QTest::newRow("command line: the photo argument") << 3420 << "photo";
     }
 
@@ -68,6 +76,7 @@ private slots:
         QTest::newRow("between entries") << 15;
         QTest::newRow("zero") << 0;
         QTest::newRow("after the windows' texts") << 2700;
+        QTest::newRow("between the best results' and the command line's") << 3390;
         QTest::newRow("past the end") << 3500;
         QTest::newRow("negative") << -10;
     }

@@ -185,6 +185,8 @@ private slots:
         QVERIFY(!QFile::exists(installed(QStringLiteral("bin/Tessel"))));
         for (const QString& file :
              { QStringLiteral("share/tessel/Sample-1.jpg"),
+               QStringLiteral("share/tessel/tessel-4x4.tables"),
+               QStringLiteral("share/tessel/tessel-5x5.tables"),
                QStringLiteral("share/applications/") + appId + QStringLiteral(".desktop"),
                QStringLiteral("share/metainfo/") + appId + QStringLiteral(".metainfo.xml"),
                QStringLiteral("share/icons/hicolor/scalable/apps/") + appId

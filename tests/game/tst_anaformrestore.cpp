@@ -1,6 +1,8 @@
 #include "board/gameclock.h"
 #include "common/shared.h"
 #include "game/anaform.h"
+#include "game/hintcontroller.h"
+#include "store/bestresults.h"
 #include "support/testsupport.h"
 
 #include <QCheckBox>
@@ -202,10 +204,18 @@ private slots:
         for (int cell : { 3, 7, 11 })
             click(*form, cell);
         QVERIFY(boxes.shown().isEmpty());
+        // The restored game was solved in the background from where it stood.
+        QTRY_VERIFY_WITH_TIMEOUT(form->hints()->solutionLength().has_value(), 30000);
         click(*form, 15);
         QCOMPARE(boxes.shown().size(), 1);
         QVERIFY(boxes.shown()[0].text.contains(QStringLiteral("2 minute, 31 second")));
-        QVERIFY(boxes.shown()[0].text.endsWith(QStringLiteral("Click Counts : 7")));
+        QVERIFY(boxes.shown()[0].text.endsWith(
+            QStringLiteral("Click Counts : 7\r\n\r\nShortest possible: 4 moves.")));
+        // A resumed game counts like any other, with its whole time and count.
+        const BestResult four = readBestResults(*m_store)[1];
+        QCOMPARE(four.completed, 1);
+        QCOMPARE(four.seconds, std::optional<int32_t>(151));
+        QCOMPARE(four.moves, std::optional<int32_t>(7));
         // The stored game went with the completion; the options stay.
         QVERIFY(m_store->GetAllSettings(app, k::Oyun).empty());
         QVERIFY(m_store->GetAllSettings(app, k::OyunBilgiler).empty());

@@ -42,6 +42,7 @@ std::unique_ptr<AnaForm> shownGameWindow(SettingsStore& store);
 // cells showing the blocks they name, the empty cell carrying n - 1, the clock running, the time
 // and the count at zero.
 void arrangeBoard(AnaForm& form, const QString& board);
+
 // The board the window shows, in the same notation. A cell whose picture is not the block its
 // tag names, or an empty cell whose tag is not n - 1, reads "?".
 QString boardText(const AnaForm& form);

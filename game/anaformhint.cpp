@@ -1,0 +1,53 @@
+// The game window's additions beside the design: the hint (H, the board's context menu), the
+// solver's help it rests on, and the best results window (the context menu, Ctrl+B).
+#include "game/anaform.h"
+
+#include "common/resourcestring.h"
+#include "game/hintcontroller.h"
+#include "game/rekorlarformu.h"
+
+#include <QGroupBox>
+#include <QMenu>
+#include <QShortcut>
+
+namespace tessel {
+
+void AnaForm::connectHelp()
+{
+    m_hints = new HintController(*this);
+    // A window shortcut: a text field with the focus takes the letter for itself.
+    auto* hint = new QShortcut(QKeySequence(Qt::Key_H), this);
+    connect(hint, &QShortcut::activated, m_hints, &HintController::showHint);
+    auto* results = new QShortcut(QKeySequence(Qt::CTRL | Qt::Key_B), this);
+    connect(results, &QShortcut::activated, this, [this] { showBestResults(); });
+
+    // The cells leave their context menu to the board around them.
+    QGroupBox* board = Çerçeve.at(0);
+    board->setContextMenuPolicy(Qt::CustomContextMenu);
+    connect(board, &QWidget::customContextMenuRequested, this, [this, board](QPoint at) {
+        QMenu* menu = boardMenu();
+        menu->setAttribute(Qt::WA_DeleteOnClose);
+        menu->popup(board->mapToGlobal(at));
+    });
+}
+
+QMenu* AnaForm::boardMenu()
+{
+    auto* menu = new QMenu(this);
+    menu->setObjectName(QStringLiteral("BoardMenu"));
+    QAction* hint = menu->addAction(ResourceString(3200), m_hints, &HintController::showHint);
+    hint->setObjectName(QStringLiteral("HintAction"));
+    hint->setShortcut(QKeySequence(Qt::Key_H));
+    hint->setEnabled(SüreHesapla->running());
+    QAction* results = menu->addAction(ResourceString(3210), this, [this] { showBestResults(); });
+    results->setObjectName(QStringLiteral("BestResultsAction"));
+    results->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_B));
+    return menu;
+}
+
+void AnaForm::showBestResults()
+{
+    RekorlarFormu::showModal(this, m_settings);
+}
+
+} // namespace tessel

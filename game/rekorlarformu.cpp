@@ -1,0 +1,110 @@
+#include "game/rekorlarformu.h"
+
+#include "board/gameclock.h"
+#include "common/controls.h"
+#include "common/messagebox.h"
+#include "common/resourcestring.h"
+#include "store/bestresults.h"
+
+#include <QGridLayout>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QPushButton>
+#include <QVBoxLayout>
+
+namespace tessel {
+
+RekorlarFormu::RekorlarFormu(QWidget* owner, SettingsStore& store)
+    : QDialog(owner,
+              Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowCloseButtonHint
+                  | Qt::MSWindowsFixedSizeDialogHint)
+    , m_store(store)
+{
+    setObjectName(QStringLiteral("RekorlarFormu"));
+    setAttribute(Qt::WA_DeleteOnClose);
+    setWindowTitle(ResourceString(3300));
+    setFont(designFont());
+
+    auto* grid = new QGridLayout;
+    grid->setHorizontalSpacing(18);
+    grid->setVerticalSpacing(6);
+    const int headings[] = { 3310, 3320, 3330, 3340 };
+    for (int column = 0; column < 4; ++column) {
+        auto* heading = new QLabel(ResourceString(headings[column]), this);
+        heading->setFont(designFont(true));
+        grid->addWidget(heading, 0, column, column == 0 ? Qt::AlignLeft : Qt::AlignRight);
+    }
+    for (int n = 3; n <= 5; ++n) {
+        grid->addWidget(new QLabel(ResourceString(3350).arg(n), this), n - 2, 0);
+        for (int column = 0; column < 3; ++column) {
+            auto* label
+                = named(new QLabel(this), QStringLiteral("Sonuç(%1,%2)").arg(n).arg(column));
+            grid->addWidget(label, n - 2, column + 1, Qt::AlignRight);
+            m_values[n - 3][column] = label;
+        }
+    }
+
+    TemizleDüğmesi
+        = named(new QPushButton(ResourceString(3370), this), QString::fromUtf8("TemizleDüğmesi"));
+    TamamDüğmesi
+        = named(new QPushButton(ResourceString(2000), this), QString::fromUtf8("TamamDüğmesi"));
+    TamamDüğmesi->setDefault(true);
+    connect(TemizleDüğmesi, &QPushButton::clicked, this, [this] { TemizleDüğmesi_Click(); });
+    connect(TamamDüğmesi, &QPushButton::clicked, this, &QWidget::close);
+    auto* buttons = new QHBoxLayout;
+    buttons->addWidget(TemizleDüğmesi);
+    buttons->addStretch();
+    buttons->addWidget(TamamDüğmesi);
+
+    auto* layout = new QVBoxLayout(this);
+    layout->setSizeConstraint(QLayout::SetFixedSize);
+    layout->setContentsMargins(16, 14, 16, 12);
+    layout->setSpacing(14);
+    layout->addLayout(grid);
+    layout->addLayout(buttons);
+    refresh();
+}
+
+void RekorlarFormu::showModal(QWidget* owner, SettingsStore& store)
+{
+    auto* form = new RekorlarFormu(owner, store);
+    form->exec(); // deletes the window when it closes
+}
+
+void RekorlarFormu::refresh()
+{
+    const BestResults results = readBestResults(m_store);
+    const QString none = ResourceString(3360);
+    for (int n = 3; n <= 5; ++n) {
+        const BestResult& result = results[size_t(n - 3)];
+        QString time = none;
+        if (result.seconds) {
+            const int s = *result.seconds;
+            // Shown as the game's clock shows it.
+            time = s < 24 * 3600
+                ? clockText({ uint8_t(s / 3600), uint8_t(s / 60 % 60), uint8_t(s % 60) })
+                : none;
+        }
+        m_values[n - 3][0]->setText(time);
+        m_values[n - 3][1]->setText(result.moves ? QString::number(*result.moves) : none);
+        m_values[n - 3][2]->setText(QString::number(result.completed));
+    }
+}
+
+void RekorlarFormu::TemizleDüğmesi_Click()
+{
+    CenterNextMessageBox();
+    const auto answer = showMessageBox(QMessageBox::Question, ResourceString(3380),
+                                       QMessageBox::Yes | QMessageBox::No);
+    if (answer != QMessageBox::Yes)
+        return;
+    ignoreErrors([this] { clearBestResults(m_store); });
+    refresh();
+}
+
+QLabel* RekorlarFormu::value(int gridSize, int column) const
+{
+    return m_values[gridSize - 3][column];
+}
+
+} // namespace tessel

@@ -1,0 +1,412 @@
+#include "solver/fifteen.h"
+
+#include "solver/ranking.h"
+#include "solver/tablefile.h"
+
+#include <algorithm>
+#include <array>
+#include <limits>
+
+namespace tessel::solver {
+
+namespace {
+
+constexpr int side = 4;
+constexpr int cellCount = 16;
+
+constexpr int mirrorCell(int cell)
+{
+    return (cell % side) * side + cell / side;
+}
+
+std::string signatureOf(const FifteenDatabases::Partition& partition)
+{
+    std::string text = "tessel 4x4 additive pattern databases, 4-bit half excess;";
+    for (const auto& group : partition) {
+        text += ' ';
+        for (Tile t : group)
+            text += std::to_string(t) + ',';
+    }
+    return text;
+}
+
+// IDA* over the board with the databases' sums kept up to date move by move. A group's entry
+// index (rankPlacement of its blocks' cells) changes with one block's move by a few terms only:
+// a sideways move shifts that block's digit, an upward or downward one also the digits of the
+// group's blocks on the three cells passed over. The mirror board's indices follow the mirror
+// move, sideways where this board's is up or down.
+class Search
+{
+public:
+    Search(const FifteenDatabases& databases, const SearchControl& control, Weight weight)
+        : m_db(databases)
+        , m_control(control)
+        , m_weight(weight)
+    {
+        const auto& groups = m_db.groups();
+        m_groupCount = int(groups.size());
+        for (int g = 0; g < m_groupCount; ++g) {
+            const auto& tiles = groups[size_t(g)].tiles();
+            const int k = int(tiles.size());
+            m_groupSize[g] = k;
+            m_table[g] = groups[size_t(g)].bytes().data();
+            for (int i = 0; i < k; ++i) {
+                m_groupTiles[g][i] = tiles[size_t(i)];
+                m_groupOf[tiles[size_t(i)]] = uint8_t(g);
+                m_slotOf[tiles[size_t(i)]] = uint8_t(i);
+                // Each digit counts the arrangements of the cells still free after it.
+                m_weightOf[tiles[size_t(i)]]
+                    = uint32_t(placementCount(k - 1 - i, cellCount - 1 - i));
+            }
+        }
+        m_groupOf[0] = 0xFF;
+        for (int t = 1; t < cellCount; ++t) {
+            m_mirrorTile[t] = transposedTile(side, Tile(t));
+            for (int c = 0; c < cellCount; ++c)
+                m_distance[t][c] = uint8_t(std::abs(c / side - (t - 1) / side)
+                                           + std::abs(c % side - (t - 1) % side));
+        }
+        for (int c = 0; c < cellCount; ++c) {
+            int count = 0;
+            for (int next : { c - side, c + side, c - 1, c + 1 }) {
+                const bool inside = next >= 0 && next < cellCount
+                    && (next / side == c / side || next % side == c % side);
+                if (inside)
+                    m_neighbours[c][count++] = int8_t(next);
+            }
+            m_neighbourCount[c] = uint8_t(count);
+        }
+    }
+
+    Solution run(const Board& board, int maxLength)
+    {
+        Solution solution;
+        for (int c = 0; c < cellCount; ++c) {
+            m_cellTile[c] = board.cells[size_t(c)];
+            m_tilePos[m_cellTile[c]] = uint8_t(c);
+        }
+        m_blank = m_tilePos[0];
+        m_manhattan = 0;
+        for (int t = 1; t < cellCount; ++t)
+            m_manhattan += m_distance[t][m_tilePos[t]];
+        m_sum = m_mirrorSum = 0;
+        for (int g = 0; g < m_groupCount; ++g) {
+            uint8_t cells[8], mirrorCells[8];
+            for (int i = 0; i < m_groupSize[g]; ++i) {
+                const Tile t = m_groupTiles[g][i];
+                cells[i] = m_tilePos[t];
+                // The mirror board holds block t where this board holds t's mirror block.
+                mirrorCells[i] = uint8_t(mirrorCell(m_tilePos[m_mirrorTile[t]]));
+            }
+            m_index[g] = rankPlacement(cells, m_groupSize[g], cellCount);
+            m_mirrorIndex[g] = rankPlacement(mirrorCells, m_groupSize[g], cellCount);
+            m_excess[g] = halfExcess(g, m_index[g]);
+            m_mirrorExcess[g] = halfExcess(g, m_mirrorIndex[g]);
+            m_sum += m_excess[g];
+            m_mirrorSum += m_mirrorExcess[g];
+        }
+        const int rootH = m_manhattan + 2 * std::max(m_sum, m_mirrorSum);
+        int bound = m_weight.numerator * rootH;
+        for (;;) {
+            m_nextBound = std::numeric_limits<int>::max();
+            m_path.clear();
+            if (m_manhattan == 0 || depthFirst(0, bound, -1)) {
+                solution.found = true;
+                solution.shortest = m_weight.numerator == m_weight.denominator;
+                solution.moves = m_path;
+                break;
+            }
+            if (m_stopped || m_nextBound == std::numeric_limits<int>::max())
+                break;
+            bound = m_nextBound;
+            // With weight 1 the bound is a length: past maxLength nothing is wanted.
+            if (m_weight.numerator == m_weight.denominator
+                && bound > maxLength * m_weight.denominator)
+                break;
+        }
+        solution.nodes = m_nodes;
+        solution.capped = m_capped;
+        return solution;
+    }
+
+private:
+    int halfExcess(int g, uint32_t index) const
+    {
+        return (m_table[g][index >> 1] >> ((index & 1) * 4)) & 15;
+    }
+
+    // The index of block t's group once t moves from cell `from` to `to` on this board.
+    uint32_t movedIndex(Tile t, int from, int to) const
+    {
+        const int g = m_groupOf[t];
+        const int slot = m_slotOf[t];
+        int64_t change = int64_t(to - from) * m_weightOf[t];
+        if (to - from == side || from - to == side) {
+            const int step = to > from ? 1 : -1;
+            const int low = std::min(from, to);
+            for (int c = low + 1; c < low + side; ++c) {
+                const Tile u = m_cellTile[c];
+                if (m_groupOf[u] != g)
+                    continue;
+                // A block before t in the group: t's digit counts one cell less or more. A block
+                // after it: its own digit counts t no more, or now.
+                if (m_slotOf[u] < slot)
+                    change -= step * int64_t(m_weightOf[t]);
+                else
+                    change += step * int64_t(m_weightOf[u]);
+            }
+        }
+        return uint32_t(int64_t(m_index[g]) + change);
+    }
+
+    // The same on the mirror board, where t's mirror block moves between the mirror cells.
+    uint32_t movedMirrorIndex(Tile t, int from, int to) const
+    {
+        const Tile mt = m_mirrorTile[t];
+        const int g = m_groupOf[mt];
+        const int slot = m_slotOf[mt];
+        const int mirrorFrom = mirrorCell(from), mirrorTo = mirrorCell(to);
+        int64_t change = int64_t(mirrorTo - mirrorFrom) * m_weightOf[mt];
+        if (mirrorTo - mirrorFrom == side || mirrorFrom - mirrorTo == side) {
+            const int step = mirrorTo > mirrorFrom ? 1 : -1;
+            const int low = std::min(mirrorFrom, mirrorTo);
+            for (int c = low + 1; c < low + side; ++c) {
+                const Tile tileHere = m_cellTile[mirrorCell(c)];
+                if (tileHere == 0)
+                    continue;
+                const Tile u = m_mirrorTile[tileHere];
+                if (m_groupOf[u] != g)
+                    continue;
+                if (m_slotOf[u] < slot)
+                    change -= step * int64_t(m_weightOf[mt]);
+                else
+                    change += step * int64_t(m_weightOf[u]);
+            }
+        }
+        return uint32_t(int64_t(m_mirrorIndex[g]) + change);
+    }
+
+    // Expands a board within the bound that is not the goal; true once the goal is reached,
+    // with the moves in m_path. Children over the bound are not entered.
+    bool depthFirst(int g, int bound, int previousBlank)
+    {
+        if ((++m_nodes & 0x3FFF) == 0) {
+            m_capped = m_control.nodeLimit && m_nodes > m_control.nodeLimit;
+            m_stopped = m_capped || m_control.cancelled();
+        }
+        if (m_stopped)
+            return false;
+
+        struct Child
+        {
+            int from, manhattan, group, excess, sum, mirrorGroup, mirrorExcess, mirrorSum, estimate;
+            uint32_t index, mirrorIndex;
+            Tile tile;
+        };
+        Child children[4];
+        int count = 0;
+        const int blank = m_blank;
+        const int childG = m_weight.denominator * (g + 1);
+        for (int i = 0; i < m_neighbourCount[blank]; ++i) {
+            const int from = m_neighbours[blank][i];
+            if (from == previousBlank)
+                continue;
+            Child c;
+            c.from = from;
+            c.tile = m_cellTile[from];
+            // The block slides into the empty cell.
+            c.manhattan = m_manhattan + m_distance[c.tile][blank] - m_distance[c.tile][from];
+            c.group = m_groupOf[c.tile];
+            c.index = movedIndex(c.tile, from, blank);
+            c.excess = halfExcess(c.group, c.index);
+            c.sum = m_sum - m_excess[c.group] + c.excess;
+            // The board's own sum alone may already exceed the bound: no need of the mirror's.
+            c.estimate = childG + m_weight.numerator * (c.manhattan + 2 * c.sum);
+            c.mirrorGroup = m_groupOf[m_mirrorTile[c.tile]];
+            c.mirrorIndex = 0;
+            c.mirrorExcess = 0;
+            c.mirrorSum = 0;
+            if (c.estimate <= bound) {
+                c.mirrorIndex = movedMirrorIndex(c.tile, from, blank);
+                c.mirrorExcess = halfExcess(c.mirrorGroup, c.mirrorIndex);
+                c.mirrorSum = m_mirrorSum - m_mirrorExcess[c.mirrorGroup] + c.mirrorExcess;
+                c.estimate = std::max(
+                    c.estimate, childG + m_weight.numerator * (c.manhattan + 2 * c.mirrorSum));
+            }
+            if (c.estimate > bound) {
+                // The next bound is the least estimate over it; one that stopped early at the
+                // board's own sum is still no more than its full estimate would be.
+                m_nextBound = std::min(m_nextBound, c.estimate);
+                continue;
+            }
+            if (c.manhattan == 0) {
+                m_path.push_back(c.tile);
+                return true;
+            }
+            // The most promising child first: in the last iteration the goal comes sooner.
+            int at = count++;
+            for (; at > 0 && children[at - 1].estimate > c.estimate; --at)
+                children[at] = children[at - 1];
+            children[at] = c;
+        }
+
+        for (int i = 0; i < count; ++i) {
+            const Child& c = children[i];
+            const uint32_t oldIndex = m_index[c.group];
+            const uint32_t oldMirrorIndex = m_mirrorIndex[c.mirrorGroup];
+            const int oldExcess = m_excess[c.group];
+            const int oldMirror = m_mirrorExcess[c.mirrorGroup];
+            const int oldManhattan = m_manhattan, oldSum = m_sum, oldMirrorSum = m_mirrorSum;
+            m_index[c.group] = c.index;
+            m_mirrorIndex[c.mirrorGroup] = c.mirrorIndex;
+            m_excess[c.group] = c.excess;
+            m_mirrorExcess[c.mirrorGroup] = c.mirrorExcess;
+            m_sum = c.sum;
+            m_mirrorSum = c.mirrorSum;
+            m_manhattan = c.manhattan;
+            m_tilePos[c.tile] = uint8_t(blank);
+            m_cellTile[blank] = c.tile;
+            m_cellTile[c.from] = 0;
+            m_tilePos[0] = uint8_t(c.from);
+            m_blank = c.from;
+            m_path.push_back(c.tile);
+
+            if (depthFirst(g + 1, bound, blank))
+                return true;
+
+            m_path.pop_back();
+            m_blank = blank;
+            m_tilePos[0] = uint8_t(blank);
+            m_cellTile[c.from] = c.tile;
+            m_cellTile[blank] = 0;
+            m_tilePos[c.tile] = uint8_t(c.from);
+            m_manhattan = oldManhattan;
+            m_sum = oldSum;
+            m_mirrorSum = oldMirrorSum;
+            m_excess[c.group] = oldExcess;
+            m_mirrorExcess[c.mirrorGroup] = oldMirror;
+            m_index[c.group] = oldIndex;
+            m_mirrorIndex[c.mirrorGroup] = oldMirrorIndex;
+            if (m_stopped)
+                return false;
+        }
+        return false;
+    }
+
+    const FifteenDatabases& m_db;
+    const SearchControl& m_control;
+    Weight m_weight;
+
+    int m_groupCount = 0;
+    int m_groupSize[4] {};
+    const uint8_t* m_table[4] {};
+    Tile m_groupTiles[4][8] {};
+    uint8_t m_groupOf[cellCount] {};
+    uint8_t m_slotOf[cellCount] {};
+    uint32_t m_weightOf[cellCount] {};
+    Tile m_mirrorTile[cellCount] {};
+    uint8_t m_distance[cellCount][cellCount] {};
+    int8_t m_neighbours[cellCount][4] {};
+    uint8_t m_neighbourCount[cellCount] {};
+
+    uint8_t m_cellTile[cellCount] {};
+    uint8_t m_tilePos[cellCount] {};
+    int m_blank = 0;
+    int m_manhattan = 0;
+    uint32_t m_index[4] {};
+    uint32_t m_mirrorIndex[4] {};
+    int m_excess[4] {};
+    int m_mirrorExcess[4] {};
+    int m_sum = 0;
+    int m_mirrorSum = 0;
+
+    Moves m_path;
+    uint64_t m_nodes = 0;
+    int m_nextBound = 0;
+    bool m_stopped = false;
+    bool m_capped = false;
+};
+
+} // namespace
+
+const FifteenDatabases::Partition& FifteenDatabases::standardPartition()
+{
+    static const Partition partition = {
+        { 1, 2, 3, 5, 6, 7 },
+        { 9, 10, 11, 13, 14, 15 },
+        { 4, 8, 12 },
+    };
+    return partition;
+}
+
+FifteenDatabases FifteenDatabases::build(const Partition& partition)
+{
+    FifteenDatabases db;
+    for (const auto& group : partition)
+        db.m_groups.push_back(PatternDatabase::build(side, group));
+    return db;
+}
+
+std::optional<FifteenDatabases> FifteenDatabases::read(const std::string& path)
+{
+    FifteenDatabases db;
+    std::vector<std::span<uint8_t>> tables;
+    for (const auto& group : standardPartition())
+        db.m_groups.push_back(PatternDatabase::empty(side, group));
+    for (auto& group : db.m_groups)
+        tables.push_back(group.bytes());
+    if (!readTableFile(path, signatureOf(standardPartition()), tables))
+        return std::nullopt;
+    return db;
+}
+
+bool FifteenDatabases::write(const std::string& path) const
+{
+    Partition partition;
+    std::vector<std::span<const uint8_t>> tables;
+    for (const auto& group : m_groups) {
+        partition.push_back(group.tiles());
+        tables.push_back(group.bytes());
+    }
+    return writeTableFile(path, signatureOf(partition), tables);
+}
+
+size_t FifteenDatabases::bytes() const
+{
+    size_t total = 0;
+    for (const auto& group : m_groups)
+        total += group.bytes().size();
+    return total;
+}
+
+int FifteenDatabases::lowerBound(const Board& board) const
+{
+    const Board mirror = transposed(board);
+    int sum = 0, mirrored = 0;
+    for (const auto& group : m_groups) {
+        uint8_t cells[8], mirrorCells[8];
+        for (size_t i = 0; i < group.tiles().size(); ++i) {
+            const Tile t = group.tiles()[i];
+            for (int c = 0; c < cellCount; ++c) {
+                if (board.cells[size_t(c)] == t)
+                    cells[i] = uint8_t(c);
+                if (mirror.cells[size_t(c)] == t)
+                    mirrorCells[i] = uint8_t(c);
+            }
+        }
+        sum += group.value(cells);
+        mirrored += group.value(mirrorCells);
+    }
+    return std::max(sum, mirrored);
+}
+
+Solution solveFifteen(const Board& board, const FifteenDatabases& databases,
+                      const SearchControl& control, Weight weight, int maxLength)
+{
+    if (board.size != side || !isSolvable(board))
+        return {};
+    Search search(databases, control, weight);
+    return search.run(board, maxLength);
+}
+
+} // namespace tessel::solver

@@ -1,0 +1,251 @@
+// tessel-solve: solves the game's boards from the command line, for tests and benchmarks.
+#include "solver/solver.h"
+
+#include <chrono>
+#include <cmath>
+#include <cstdio>
+#include <cstring>
+#include <ctime>
+#include <filesystem>
+#include <fstream>
+#include <iostream>
+#include <sstream>
+#include <string>
+#include <vector>
+
+using namespace tessel::solver;
+
+namespace {
+
+// The solving thread's own time: what one core spends, whatever else the machine runs.
+double threadMilliseconds()
+{
+    timespec now {};
+    clock_gettime(CLOCK_THREAD_CPUTIME_ID, &now);
+    return double(now.tv_sec) * 1e3 + double(now.tv_nsec) / 1e6;
+}
+
+const char usage[]
+    = "usage: tessel-solve [--check] [--korf] [--stats] [--tables] [--build] [FILE]\n"
+      "Reads boards, one a line, from FILE or standard input: the N x N numbers (N = 3, 4, 5)\n"
+      "in reading order, 0 for the empty cell, the goal 1 2 ... N*N-1 0; a number after them is\n"
+      "the board's shortest length. Blank lines and lines starting with # are skipped.\n"
+      "Prints for each board its solution's length, a colon and the blocks moved, in order.\n"
+      "  --check   verify each board's given length: 3 x 3 and 4 x 4 solutions must have it,\n"
+      "            5 x 5 ones (good, not shortest) must not be shorter; prints their ratio\n"
+      "  --korf    lines of Korf's files: a number, the board with the goal 0 1 ... N*N-1 (empty\n"
+      "            cell top left), the shortest length; turned half round with block t renamed\n"
+      "            N*N - t to reach the game's goal; moves are printed in the file's numbering\n"
+      "  --stats   the time of each solve on its thread's clock (the processor time it took,\n"
+      "            however busy the machine), its time by the wall clock, and the nodes expanded\n"
+      "  --tables  first read (or build) every table, saying its size and the time it took\n"
+      "  --build   build the tables instead of reading their files\n"
+      "Exit status: 0 when every board was solved (and checked), 1 otherwise, 2 for bad usage.\n";
+
+struct Options
+{
+    bool check = false, korf = false, stats = false, tables = false, build = false;
+    std::string file;
+};
+
+struct Line
+{
+    Board board;
+    int given = -1; // the length the line gives, or -1
+};
+
+std::optional<Line> parseLine(const std::string& text, bool korf, std::string& error)
+{
+    std::istringstream in(text);
+    std::vector<long> numbers;
+    for (long value; in >> value;)
+        numbers.push_back(value);
+    if (!in.eof()) {
+        error = "not a list of numbers";
+        return std::nullopt;
+    }
+    if (korf && !numbers.empty())
+        numbers.erase(numbers.begin()); // the instance's number
+    for (int size : { 3, 4, 5 }) {
+        const size_t cells = size_t(size * size);
+        if (numbers.size() != cells && numbers.size() != cells + 1)
+            continue;
+        Line line;
+        line.board.size = size;
+        for (size_t i = 0; i < cells; ++i) {
+            if (numbers[i] < 0 || numbers[i] >= long(cells)) {
+                error = "a number outside 0 to N*N-1";
+                return std::nullopt;
+            }
+            line.board.cells.push_back(Tile(numbers[i]));
+        }
+        if (numbers.size() == cells + 1)
+            line.given = int(numbers.back());
+        if (korf) {
+            // A half turn takes the top left corner to the bottom right; renaming keeps the order.
+            Board turned { size, std::vector<Tile>(cells) };
+            for (size_t i = 0; i < cells; ++i) {
+                const Tile t = line.board.cells[i];
+                turned.cells[cells - 1 - i] = t == 0 ? 0 : Tile(cells - t);
+            }
+            line.board = turned;
+        }
+        if (!isWellFormed(line.board)) {
+            error = "a number missing or repeated";
+            return std::nullopt;
+        }
+        if (!isSolvable(line.board)) {
+            error = "sliding cannot bring this board home";
+            return std::nullopt;
+        }
+        return line;
+    }
+    error = "not 9, 16 or 25 numbers (and a length)";
+    return std::nullopt;
+}
+
+// Every table read (or built) before any board, each timed on this thread's clock.
+void prepareTables()
+{
+    struct Step
+    {
+        const char* name;
+        size_t (*load)();
+    };
+    const Step steps[] = {
+        { "3 x 3 distance table", [] { return eightTable().bytes(); } },
+        { "4 x 4 pattern databases", [] { return fifteenDatabases().bytes(); } },
+        { "5 x 5 placement tables", [] { return twentyFourTables().bytes(); } },
+    };
+    size_t total = 0;
+    for (const Step& step : steps) {
+        const double start = threadMilliseconds();
+        const size_t bytes = step.load();
+        total += bytes;
+        std::printf("table: %s, %.3f MB, %.1f ms\n", step.name, bytes / 1048576.0,
+                    threadMilliseconds() - start);
+    }
+    for (const TableReport& report : tableReports())
+        std::printf("table: %s %s (%.1f ms wall)\n", report.name.c_str(),
+                    report.read ? "read from its file" : "built", report.milliseconds);
+    std::printf("tables: %.3f MB in all\n", total / 1048576.0);
+    std::fflush(stdout);
+}
+
+int run(const Options& options, std::istream& in)
+{
+    if (options.tables)
+        prepareTables();
+    bool allGood = true;
+    std::string text;
+    for (int lineNumber = 1; std::getline(in, text); ++lineNumber) {
+        const size_t first = text.find_first_not_of(" \t\r");
+        if (first == std::string::npos || text[first] == '#')
+            continue;
+        std::string error;
+        const auto line = parseLine(text, options.korf, error);
+        if (!line) {
+            std::printf("line %d: %s\n", lineNumber, error.c_str());
+            allGood = false;
+            continue;
+        }
+        // Tables first, so that the time is the solve's alone.
+        if (line->board.size == 3)
+            eightTable();
+        if (line->board.size >= 4)
+            fifteenDatabases();
+        if (line->board.size == 5)
+            twentyFourTables();
+
+        const auto start = std::chrono::steady_clock::now();
+        const double cpuStart = threadMilliseconds();
+        const Solution solution = solve(line->board);
+        const double cpu = threadMilliseconds() - cpuStart;
+        const std::chrono::duration<double, std::milli> took
+            = std::chrono::steady_clock::now() - start;
+
+        Board played = line->board;
+        if (!solution.found || !play(played, solution.moves) || !isGoal(played)) {
+            std::printf("line %d: no solution found\n", lineNumber);
+            allGood = false;
+            continue;
+        }
+        const int length = int(solution.moves.size());
+        std::string out = std::to_string(length);
+        if (options.stats) {
+            char figures[96];
+            std::snprintf(figures, sizeof figures, " (%.3f ms, %.3f ms wall, %llu nodes)", cpu,
+                          took.count(), static_cast<unsigned long long>(solution.nodes));
+            out += figures;
+        }
+        out += ':';
+        const int cells = line->board.size * line->board.size;
+        for (Tile t : solution.moves)
+            out += ' ' + std::to_string(options.korf ? cells - t : t);
+        if (options.check) {
+            if (line->given < 0) {
+                out += "; no length given";
+                allGood = false;
+            } else if (solution.shortest) {
+                const bool same = length == line->given;
+                out += "; expected " + std::to_string(line->given) + (same ? ", ok" : ", WRONG");
+                allGood = allGood && same;
+            } else {
+                char ratio[96];
+                std::snprintf(ratio, sizeof ratio, "; shortest known %d, %.3fx%s", line->given,
+                              double(length) / line->given,
+                              length < line->given ? ", SHORTER THAN THE SHORTEST" : "");
+                out += ratio;
+                allGood = allGood && length >= line->given;
+            }
+        }
+        std::printf("%s\n", out.c_str());
+        std::fflush(stdout);
+    }
+    return allGood ? 0 : 1;
+}
+
+} // namespace
+
+int main(int argc, char* argv[])
+{
+    Options options;
+    for (int i = 1; i < argc; ++i) {
+        const std::string arg = argv[i];
+        if (arg == "--check")
+            options.check = true;
+        else if (arg == "--korf")
+            options.korf = true;
+        else if (arg == "--stats")
+            options.stats = true;
+        else if (arg == "--tables")
+            options.tables = true;
+        else if (arg == "--build")
+            options.build = true;
+        else if (arg == "--help" || arg == "-h") {
+            std::fputs(usage, stdout);
+            return 0;
+        } else if (arg.size() > 1 && arg[0] == '-') {
+            std::fputs(usage, stderr);
+            return 2;
+        } else if (options.file.empty()) {
+            options.file = arg;
+        } else {
+            std::fputs(usage, stderr);
+            return 2;
+        }
+    }
+    // The tables sit next to the program; --build points elsewhere so that none is found.
+    std::error_code ignored;
+    const auto self = std::filesystem::canonical("/proc/self/exe", ignored);
+    setTableFolder(options.build ? std::string("/nonexistent")
+                                 : (self.empty() ? std::string(".") : self.parent_path().string()));
+    if (options.file.empty())
+        return run(options, std::cin);
+    std::ifstream in(options.file);
+    if (!in) {
+        std::fprintf(stderr, "tessel-solve: cannot read %s\n", options.file.c_str());
+        return 2;
+    }
+    return run(options, in);
+}

@@ -1,0 +1,306 @@
+#include "solver/solver.h"
+#include "solver/tablefile.h"
+
+#include <QCoreApplication>
+#include <QFile>
+#include <QTemporaryDir>
+#include <QtTest>
+
+#include <random>
+#include <unordered_map>
+
+using namespace tessel::solver;
+
+namespace {
+
+struct Instance
+{
+    int id = 0;
+    Board board; // in the game's form: the empty cell last in the goal
+    int shortest = 0;
+};
+
+// Korf's files have the empty cell top left in the goal: a half turn with block t renamed
+// N² - t gives the game's goal and keeps every length.
+QList<Instance> korfInstances(const QString& name, int size)
+{
+    QFile file(QFINDTESTDATA("solver/data/" + name));
+    if (!file.open(QIODevice::ReadOnly))
+        qFatal("cannot read %s", qPrintable(name));
+    const int cells = size * size;
+    QList<Instance> instances;
+    while (!file.atEnd()) {
+        const QString line = QString::fromLatin1(file.readLine()).trimmed();
+        if (line.isEmpty() || line.startsWith(u'#'))
+            continue;
+        const QStringList numbers = line.split(u' ', Qt::SkipEmptyParts);
+        if (numbers.size() != cells + 2)
+            qFatal("bad line: %s", qPrintable(line));
+        Instance instance;
+        instance.id = numbers[0].toInt();
+        instance.shortest = numbers.last().toInt();
+        instance.board = { size, std::vector<Tile>(size_t(cells)) };
+        for (int i = 0; i < cells; ++i) {
+            const int t = numbers[i + 1].toInt();
+            instance.board.cells[size_t(cells - 1 - i)] = Tile(t == 0 ? 0 : cells - t);
+        }
+        instances.append(instance);
+    }
+    return instances;
+}
+
+// Every 3 x 3 board's distance from the goal by a plain breadth-first search over boards
+// written as text: nothing of the solver's table or ranking.
+std::unordered_map<std::string, int> independentDistances()
+{
+    std::unordered_map<std::string, int> distance;
+    std::string goal = "123456780";
+    std::vector<std::string> layer { goal }, next;
+    distance[goal] = 0;
+    for (int d = 1; !layer.empty(); ++d) {
+        next.clear();
+        for (const std::string& board : layer) {
+            const int blank = int(board.find('0'));
+            const int r = blank / 3, c = blank % 3;
+            const int steps[4][2] = { { -1, 0 }, { 1, 0 }, { 0, -1 }, { 0, 1 } };
+            for (const auto& step : steps) {
+                const int nr = r + step[0], nc = c + step[1];
+                if (nr < 0 || nr > 2 || nc < 0 || nc > 2)
+                    continue;
+                std::string moved = board;
+                std::swap(moved[size_t(blank)], moved[size_t(nr * 3 + nc)]);
+                if (distance.emplace(moved, d).second)
+                    next.push_back(moved);
+            }
+        }
+        std::swap(layer, next);
+    }
+    return distance;
+}
+
+std::string textOf(const Board& board)
+{
+    std::string text;
+    for (Tile t : board.cells)
+        text += char('0' + t);
+    return text;
+}
+
+// A board of `size` reached from the goal by `moves` random slides, never straight back.
+Board shuffled(int size, int moves, std::mt19937& random)
+{
+    Board board = goalBoard(size);
+    int previous = -1;
+    for (int i = 0; i < moves; ++i) {
+        const int blank = blankCell(board);
+        std::vector<int> cells;
+        for (int c = 0; c < size * size; ++c) {
+            const bool beside = (c / size == blank / size && std::abs(c - blank) == 1)
+                || std::abs(c - blank) == size;
+            if (beside && c != previous)
+                cells.push_back(c);
+        }
+        const int cell = cells[std::uniform_int_distribution<size_t>(0, cells.size() - 1)(random)];
+        slide(board, board.cells[size_t(cell)]);
+        previous = blank;
+    }
+    return board;
+}
+
+} // namespace
+
+class TestSolver : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void initTestCase()
+    {
+        // The tables the build wrote next to the programs.
+        setTableFolder(QCoreApplication::applicationDirPath().toStdString());
+    }
+
+    void boardRules()
+    {
+        Board goal = goalBoard(4);
+        QVERIFY(isGoal(goal) && isSolvable(goal));
+        QCOMPARE(toText(goalBoard(3)), std::string("1 2 3 4 5 6 7 8 0"));
+        // Two blocks exchanged: sliding never brings that home, on odd and even widths.
+        for (int size : { 3, 4, 5 }) {
+            Board swapped = goalBoard(size);
+            std::swap(swapped.cells[0], swapped.cells[1]);
+            QVERIFY(isWellFormed(swapped));
+            QVERIFY(!isSolvable(swapped));
+            QVERIFY(!solve(swapped).found);
+        }
+        // On 4 x 4 the empty cell one row up flips the parity back.
+        Board up = goalBoard(4);
+        QVERIFY(slide(up, 12));
+        QVERIFY(isSolvable(up));
+        std::swap(up.cells[0], up.cells[1]);
+        QVERIFY(!isSolvable(up));
+        // A block that is not beside the empty cell does not move.
+        Board still = goalBoard(3);
+        QVERIFY(!slide(still, 1));
+        QVERIFY(isGoal(still));
+        Board repeated { 3, { 1, 1, 2, 3, 4, 5, 6, 7, 0 } };
+        QVERIFY(!isWellFormed(repeated));
+        QVERIFY(!solve(repeated).found);
+        // The mirror board keeps the goal, and a board's mirror is as far from it.
+        QVERIFY(isGoal(transposed(goalBoard(5))));
+        Board board = goalBoard(3);
+        QVERIFY(play(board, { 6, 5, 2 }));
+        QCOMPARE(eightTable().distance(transposed(board)), 3);
+        QCOMPARE(transposed(transposed(board)), board);
+    }
+
+    void eightTableDepthHistogram()
+    {
+        // The known distribution of the 181,440 solvable 3 x 3 boards with the empty cell in a
+        // corner of the goal: two boards need 31 moves, none more.
+        const std::vector<int> known
+            = { 1,     2,     4,     8,     16,    20,   39,   62,   116,   152,   286,
+                396,   748,   1024,  1893,  2512,  4485, 5638, 9529, 10878, 16993, 17110,
+                23952, 20224, 24047, 15578, 14560, 6274, 3910, 760,  221,   2 };
+        const std::vector<int> histogram = eightTable().histogram();
+        QCOMPARE(histogram, known);
+        QCOMPARE(std::accumulate(histogram.begin(), histogram.end(), 0), 181440);
+    }
+
+    void eightHintsEachLeadOneMoveNearer()
+    {
+        const auto distance = independentDistances();
+        QCOMPARE(distance.size(), size_t(181440));
+        std::mt19937 random(20240517);
+        for (int sample = 0; sample < 300; ++sample) {
+            const Board board = shuffled(3, 20 + sample % 40, random);
+            const int d = distance.at(textOf(board));
+            QCOMPARE(eightTable().distance(board), d);
+            const Solution solution = solve(board);
+            QVERIFY(solution.found && solution.shortest);
+            QCOMPARE(int(solution.moves.size()), d);
+            // The hint is the first move: the board it leads to is one move nearer.
+            Board after = board;
+            if (d > 0) {
+                QVERIFY(slide(after, solution.moves.front()));
+                QCOMPARE(distance.at(textOf(after)), d - 1);
+            }
+            Board played = board;
+            QVERIFY(play(played, solution.moves));
+            QVERIFY(isGoal(played));
+        }
+    }
+
+    void korfHundredShortestLengths()
+    {
+        const QList<Instance> instances = korfInstances(QStringLiteral("korf100.txt"), 4);
+        QCOMPARE(instances.size(), 100);
+        for (const Instance& instance : instances) {
+            const Solution solution = solve(instance.board);
+            QVERIFY2(solution.found && solution.shortest, qPrintable(QString::number(instance.id)));
+            QVERIFY2(int(solution.moves.size()) == instance.shortest,
+                     qPrintable(QStringLiteral("instance %1: %2 moves, known shortest %3")
+                                    .arg(instance.id)
+                                    .arg(solution.moves.size())
+                                    .arg(instance.shortest)));
+            // Every move a slide of a block beside the empty cell, ending at the goal.
+            Board board = instance.board;
+            QVERIFY(play(board, solution.moves));
+            QVERIFY(isGoal(board));
+            // The starting bound never overestimates.
+            QVERIFY(fifteenDatabases().lowerBound(instance.board) <= instance.shortest);
+        }
+    }
+
+    void twentyFourSolutionsReachTheGoalAndAreNoShorterThanKnown()
+    {
+        const QList<Instance> instances = korfInstances(QStringLiteral("korf24.txt"), 5);
+        QCOMPARE(instances.size(), 50);
+        for (const Instance& instance : instances) {
+            const Solution solution = solve(instance.board);
+            QVERIFY(solution.found);
+            QVERIFY(!solution.shortest);
+            Board board = instance.board;
+            QVERIFY(play(board, solution.moves));
+            QVERIFY(isGoal(board));
+            QVERIFY2(int(solution.moves.size()) >= instance.shortest,
+                     qPrintable(QString::number(instance.id)));
+        }
+    }
+
+    void aCancelledSearchStopsWithoutASolution()
+    {
+        // The hardest of Korf's hundred for this solver, stopped before it starts.
+        const QList<Instance> instances = korfInstances(QStringLiteral("korf100.txt"), 4);
+        std::atomic<bool> cancel { true };
+        SearchControl control;
+        control.cancel = &cancel;
+        for (const int id : { 60, 82 }) {
+            const Solution solution = solve(instances[id - 1].board, control);
+            QVERIFY(!solution.found);
+            QVERIFY(solution.moves.empty());
+            QVERIFY(solution.nodes <= 0x4000);
+        }
+        const Solution big
+            = solve(korfInstances(QStringLiteral("korf24.txt"), 5)[0].board, control);
+        QVERIFY(!big.found);
+    }
+
+    void aNodeCapGivesUpAndAWeightedSearchStillSolves()
+    {
+        const Board board = korfInstances(QStringLiteral("korf100.txt"), 4)[59].board;
+        SearchControl capped;
+        capped.nodeLimit = 50000;
+        const Solution stopped = solveFifteen(board, fifteenDatabases(), capped);
+        QVERIFY(!stopped.found);
+        QVERIFY(stopped.capped);
+        const Solution weighted = solveFifteen(board, fifteenDatabases(), {}, { 3, 1 });
+        QVERIFY(weighted.found);
+        QVERIFY(!weighted.shortest);
+        QVERIFY(int(weighted.moves.size()) >= 66);
+        Board played = board;
+        QVERIFY(play(played, weighted.moves));
+        QVERIFY(isGoal(played));
+    }
+
+    void tableFilesAreCheckedWhole()
+    {
+        const std::string folder = QCoreApplication::applicationDirPath().toStdString();
+        const std::string path = folder + '/' + fifteenTableFile;
+        const auto read = FifteenDatabases::read(path);
+        QVERIFY(read.has_value());
+        // The three-block group, built here, is what the file holds.
+        const auto& groups = FifteenDatabases::standardPartition();
+        const PatternDatabase built = PatternDatabase::build(4, groups.back());
+        const auto stored = read->groups().back().bytes();
+        QVERIFY(
+            std::equal(stored.begin(), stored.end(), built.bytes().begin(), built.bytes().end()));
+        QCOMPARE(read->bytes(), size_t(5765760 + 3360 / 2));
+
+        QTemporaryDir dir;
+        QFile original(QString::fromStdString(path));
+        QVERIFY(original.open(QIODevice::ReadOnly));
+        const QByteArray bytes = original.readAll();
+        auto writeCopy = [&](const QByteArray& content) {
+            const QString copy = dir.filePath(QStringLiteral("copy.tables"));
+            QFile file(copy);
+            if (!file.open(QIODevice::WriteOnly | QIODevice::Truncate)
+                || file.write(content) != content.size())
+                qFatal("cannot write the copy");
+            return copy.toStdString();
+        };
+        QVERIFY(FifteenDatabases::read(writeCopy(bytes)).has_value());
+        QByteArray flipped = bytes;
+        flipped[bytes.size() / 2] = char(flipped[bytes.size() / 2] ^ 0x10);
+        QVERIFY(!FifteenDatabases::read(writeCopy(flipped)).has_value());
+        QVERIFY(!FifteenDatabases::read(writeCopy(bytes.left(bytes.size() - 1))).has_value());
+        QVERIFY(!FifteenDatabases::read(writeCopy(bytes + 'x')).has_value());
+        QVERIFY(!FifteenDatabases::read(dir.filePath(QStringLiteral("none")).toStdString()));
+        // The 5 x 5 tables' file is not the 4 x 4 one's.
+        QVERIFY(!FifteenDatabases::read(folder + '/' + twentyFourTableFile).has_value());
+        QVERIFY(TwentyFourTables::read(folder + '/' + twentyFourTableFile).has_value());
+    }
+};
+
+QTEST_GUILESS_MAIN(TestSolver)
+#include "tst_solver.moc"
