@@ -333,5 +333,100 @@ Leertaste oder Pfeiltaste: ein neues Spiel beginnen, wenn keines läuft</transla
         <comment>3450</comment>
         <translation>Zeigt die Version an.</translation>
     </message>
+    <message>
+        <source>Hint</source>
+        <comment>3200</comment>
+        <extracomment>The board&apos;s context-menu item that outlines the next block to move.</extracomment>
+        <translation>Tipp</translation>
+    </message>
+    <message>
+        <source>Best results...</source>
+        <comment>3210</comment>
+        <extracomment>The board&apos;s context-menu item that opens the best results window.</extracomment>
+        <translation>Bestleistungen...</translation>
+    </message>
+    <message>
+        <source>Shortest possible: %1 moves.</source>
+        <comment>3220</comment>
+        <extracomment>Added to the congratulation on 3 x 3 and 4 x 4: %1 the length of a shortest solution of the deal.</extracomment>
+        <translation>Kürzestmöglich: %1 Züge.</translation>
+    </message>
+    <message>
+        <source>Shortest possible: 1 move.</source>
+        <comment>3221</comment>
+        <translation>Kürzestmöglich: 1 Zug.</translation>
+    </message>
+    <message>
+        <source>Best known: %1 moves.</source>
+        <comment>3230</comment>
+        <extracomment>Added to the congratulation on 5 x 5: %1 the length of the best solution found for the deal.</extracomment>
+        <translation>Beste bekannte Lösung: %1 Züge.</translation>
+    </message>
+    <message>
+        <source>Best known: 1 move.</source>
+        <comment>3231</comment>
+        <translation>Beste bekannte Lösung: 1 Zug.</translation>
+    </message>
+    <message>
+        <source>New best time for %1 x %1!</source>
+        <comment>3240</comment>
+        <extracomment>%1 the board&apos;s size, 3, 4 or 5.</extracomment>
+        <translation>Neue Bestzeit für %1 x %1!</translation>
+    </message>
+    <message>
+        <source>Fewest moves yet for %1 x %1!</source>
+        <comment>3250</comment>
+        <extracomment>%1 the board&apos;s size, 3, 4 or 5.</extracomment>
+        <translation>So wenige Züge wie nie für %1 x %1!</translation>
+    </message>
+    <message>
+        <source>Best Results</source>
+        <comment>3300</comment>
+        <extracomment>The best results window&apos;s title.</extracomment>
+        <translation>Bestleistungen</translation>
+    </message>
+    <message>
+        <source>Board</source>
+        <comment>3310</comment>
+        <extracomment>Column headings of the best results window.</extracomment>
+        <translation>Spielfeld</translation>
+    </message>
+    <message>
+        <source>Best time</source>
+        <comment>3320</comment>
+        <translation>Bestzeit</translation>
+    </message>
+    <message>
+        <source>Fewest moves</source>
+        <comment>3330</comment>
+        <translation>Wenigste Züge</translation>
+    </message>
+    <message>
+        <source>Games completed</source>
+        <comment>3340</comment>
+        <translation>Gelöste Spiele</translation>
+    </message>
+    <message>
+        <source>%1 x %1</source>
+        <comment>3350</comment>
+        <extracomment>A board size in the best results window, %1 being 3, 4 or 5.</extracomment>
+        <translation>%1 x %1</translation>
+    </message>
+    <message>
+        <source>-</source>
+        <comment>3360</comment>
+        <extracomment>Shown for a result not yet set.</extracomment>
+        <translation>-</translation>
+    </message>
+    <message>
+        <source>&amp;Clear...</source>
+        <comment>3370</comment>
+        <translation>&amp;Löschen...</translation>
+    </message>
+    <message>
+        <source>Do you want to clear the best results of every board?</source>
+        <comment>3380</comment>
+        <translation>Möchten Sie die Bestleistungen aller Spielfelder löschen?</translation>
+    </message>
 </context>
 </TS>

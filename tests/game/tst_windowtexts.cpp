@@ -3,12 +3,14 @@
 #include "common/shared.h"
 #include "common/translations.h"
 #include "game/anaform.h"
+#include "game/rekorlarformu.h"
 #include "photo/fotografsecformu.h"
 #include "support/testsupport.h"
 
 #include <QAbstractButton>
 #include <QDir>
 #include <QGroupBox>
+#include <QMenu>
 #include <QTemporaryDir>
 #include <QtTest>
 
@@ -103,17 +105,24 @@ void checkAccessKeysAreUnique(QWidget* window, const QString& what)
     }
 }
 
-// In a translated window no caption is left in English.
-void checkCaptionsTranslated(QWidget* window, const QString& what)
+// The English texts the current language translates.
+QSet<QString> translatedEnglish()
 {
-    if (currentLanguage().isEmpty())
-        return;
     QSet<QString> english;
     for (const StringEntry& entry : stringTable()) {
         const QString source = QString::fromUtf8(entry.source.text);
         if (ResourceString(entry.id) != source)
             english << source;
     }
+    return english;
+}
+
+// In a translated window no caption is left in English.
+void checkCaptionsTranslated(QWidget* window, const QString& what)
+{
+    if (currentLanguage().isEmpty())
+        return;
+    const QSet<QString> english = translatedEnglish();
     for (QWidget* control : captionedControls(window))
         QVERIFY2(!english.contains(captionOf(control)),
                  qPrintable(QStringLiteral("%1 %2 \"%3\"")
@@ -199,6 +208,19 @@ private slots:
         QPointer<HakkındaFormu> about = new HakkındaFormu(&game);
         checkWindow(about, QStringLiteral("about"));
         about->close();
+
+        QPointer<RekorlarFormu> results = new RekorlarFormu(&game, *m_store);
+        checkWindow(results, QStringLiteral("results"));
+        results->close();
+
+        // The board's menu: its items are translated too.
+        std::unique_ptr<QMenu> menu(game.boardMenu());
+        QCOMPARE(menu->actions().size(), 2);
+        const QSet<QString> english
+            = currentLanguage().isEmpty() ? QSet<QString>() : translatedEnglish();
+        for (QAction* action : menu->actions())
+            QVERIFY2(!action->text().isEmpty() && !english.contains(action->text()),
+                     qPrintable(action->text()));
         QVERIFY(boxes.shown().isEmpty());
     }
 };
