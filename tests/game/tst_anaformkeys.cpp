@@ -161,8 +161,16 @@ private slots:
         const QString& message = boxes.shown().first().text;
         QVERIFY(
             message.startsWith(QStringLiteral("Congratulations! You have completed the photo!")));
-        QVERIFY2(message.endsWith(QStringLiteral("Click Counts : %1").arg(solution.size())),
+        const QStringList lines = message.split(QStringLiteral("\r\n"));
+        QVERIFY2(lines.size() >= 5
+                     && lines[4] == QStringLiteral("Click Counts : %1").arg(solution.size()),
                  qPrintable(message));
+        // The test's own search was shortest: the solver's length, when it came in time, agrees.
+        if (lines.size() > 5)
+            QCOMPARE(lines.mid(5, 2),
+                     QStringList(
+                         { QString(),
+                           QStringLiteral("Shortest possible: %1 moves.").arg(solution.size()) }));
         QStringList expected(solution.size(), QStringLiteral("TAMAM"));
         expected << QStringLiteral("TEBRIK");
         QCOMPARE(sound.played, expected);
