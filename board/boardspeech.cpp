@@ -16,4 +16,9 @@ QString moveAnnouncement(int block, int cell, int gridSize)
     return ResourceString(3060).arg(block + 1).arg(cell / gridSize + 1).arg(cell % gridSize + 1);
 }
 
+QString hintAnnouncement(int block, int cell, int gridSize)
+{
+    return ResourceString(3100).arg(block + 1).arg(cell / gridSize + 1).arg(cell % gridSize + 1);
+}
+
 } // namespace tessel

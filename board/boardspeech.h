@@ -13,4 +13,7 @@ QString cellAccessibleName(int cell, int block, int gridSize);
 // Block `block` has just slid into cell `cell`: "Block 5 moved to row 2, column 2.".
 QString moveAnnouncement(int block, int cell, int gridSize);
 
+// The hint outlines block `block` in cell `cell`: "Hint: block 5, row 2, column 2.".
+QString hintAnnouncement(int block, int cell, int gridSize);
+
 } // namespace tessel

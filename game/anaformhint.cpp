@@ -2,6 +2,7 @@
 // solver's help it rests on, and the best results window (the context menu, Ctrl+B).
 #include "game/anaform.h"
 
+#include "board/boardspeech.h"
 #include "common/resourcestring.h"
 #include "game/hintcontroller.h"
 #include "game/rekorlarformu.h"
@@ -15,6 +16,13 @@ namespace tessel {
 void AnaForm::connectHelp()
 {
     m_hints = new HintController(*this);
+    // Screen readers hear the outline's block, as they hear a move.
+    connect(m_hints, &HintController::hintShown, this, [this](int cell) {
+        ignoreErrors([&] {
+            announce(
+                hintAnnouncement(DağınıkParçalar.at(size_t(cell))->tag().toInt(), cell, GridSize));
+        });
+    });
     // A window shortcut: a text field with the focus takes the letter for itself.
     auto* hint = new QShortcut(QKeySequence(Qt::Key_H), this);
     connect(hint, &QShortcut::activated, m_hints, &HintController::showHint);

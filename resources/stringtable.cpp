@@ -93,6 +93,9 @@ constexpr StringEntry entries[] = {
     { 3080, QT_TRANSLATE_NOOP3("StringTable", "%1%2", "3080") },
     //: The same for the last part of the completion time, where a language may say "and".
     { 3090, QT_TRANSLATE_NOOP3("StringTable", "%1%2", "3090") },
+    //: Announced when the hint outlines a block: %1 the block's number, %2 and %3 its row and
+    //: column.
+    { 3100, QT_TRANSLATE_NOOP3("StringTable", "Hint: block %1, row %2, column %3.", "3100") },
 
     // The solver's help and the best results.
     //: The board's context-menu item that outlines the next block to move.

@@ -428,5 +428,11 @@ Leertaste oder Pfeiltaste: ein neues Spiel beginnen, wenn keines läuft</transla
         <comment>3380</comment>
         <translation>Möchten Sie die Bestleistungen aller Spielfelder löschen?</translation>
     </message>
+    <message>
+        <source>Hint: block %1, row %2, column %3.</source>
+        <comment>3100</comment>
+        <extracomment>Announced when the hint outlines a block: %1 the block&apos;s number, %2 and %3 its row and column.</extracomment>
+        <translation>Tipp: Teil %1, Zeile %2, Spalte %3.</translation>
+    </message>
 </context>
 </TS>

@@ -425,5 +425,11 @@ Boşluk tuşu ya da bir ok tuşu: oyun yokken yeni bir oyun başlatır</translat
         <comment>3380</comment>
         <translation>Tüm tahtaların en iyi sonuçlarını silmek istiyor musunuz?</translation>
     </message>
+    <message>
+        <source>Hint: block %1, row %2, column %3.</source>
+        <comment>3100</comment>
+        <extracomment>Announced when the hint outlines a block: %1 the block&apos;s number, %2 and %3 its row and column.</extracomment>
+        <translation>İpucu: parça %1, %2. satır, %3. sütun.</translation>
+    </message>
 </context>
 </TS>

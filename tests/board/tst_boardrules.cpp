@@ -150,6 +150,7 @@ private slots:
     {
         QCOMPARE(moveAnnouncement(6, 7, 3), QStringLiteral("Block 7 moved to row 3, column 2."));
         QCOMPARE(moveAnnouncement(0, 19, 5), QStringLiteral("Block 1 moved to row 4, column 5."));
+        QCOMPARE(hintAnnouncement(6, 7, 3), QStringLiteral("Hint: block 7, row 3, column 2."));
     }
 
     void completionMessage_data()

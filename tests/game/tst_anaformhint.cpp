@@ -1,6 +1,8 @@
 #include "board/boardrules.h"
+#include "board/boardspeech.h"
 #include "common/shared.h"
 #include "game/anaform.h"
+#include "game/boardframe.h"
 #include "game/hintcontroller.h"
 #include "support/testsupport.h"
 
@@ -101,6 +103,10 @@ private slots:
             QCOMPARE(outline(form)->geometry(), form.DağınıkParçalar[size_t(cell)]->geometry());
             QCOMPARE(boardText(form), before);
             QCOMPARE(form.ClickCount, moves);
+            // Screen readers hear which block it is.
+            QCOMPARE(form.board()->accessibleDescription(),
+                     hintAnnouncement(form.DağınıkParçalar[size_t(cell)]->tag().toInt(), cell,
+                                      form.GridSize));
             QVERIFY(isMoveAllowed(cell, form.BlankIndex, form.GridSize));
             click(form, cell);
             ++moves;
