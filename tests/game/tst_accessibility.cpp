@@ -113,14 +113,6 @@ void checkNamesAreClean(QWidget* window)
     }
 }
 
-void activate(QWidget* window)
-{
-    window->show();
-    QApplication::setActiveWindow(window);
-    if (!QTest::qWaitForWindowActive(window))
-        qFatal("window not active");
-}
-
 } // namespace
 
 class TestAccessibility : public QObject
@@ -254,7 +246,7 @@ private slots:
         AnaForm& form = openForm();
         QPointer<FotoğrafSeçFormu> photos
             = new FotoğrafSeçFormu(form, [] { return QStringList { QStringLiteral("/") }; });
-        activate(photos);
+        showActive(photos);
         QCOMPARE(accessible(photos->SürücüListesi)->role(), QAccessible::ComboBox);
         QCOMPARE(nameOf(photos->SürücüListesi), QStringLiteral("Driver(s)"));
         QCOMPARE(accessible(photos->KlasörListesi)->role(), QAccessible::List);
@@ -274,7 +266,7 @@ private slots:
         UrlOpenerSpy urls;
         AnaForm& form = openForm();
         QPointer<HakkındaFormu> about = new HakkındaFormu(&form);
-        activate(about);
+        showActive(about);
         QCOMPARE(QApplication::focusWidget(), about->TamamDüğmesi); // Enter closes it
 
         for (WebEtiketi* link :

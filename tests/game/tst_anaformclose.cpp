@@ -121,8 +121,7 @@ private slots:
 
     void init()
     {
-        m_store = std::make_unique<SettingsStore>(m_dir.filePath(QStringLiteral("Tessel.ini")));
-        QFile::remove(m_store->filePath());
+        m_store = emptyStore(m_dir);
         shared().DivisionIndex = 0;
     }
 

@@ -66,11 +66,7 @@ private slots:
         shared().SettingsAppName = QStringLiteral("Velkor\\Tessel");
     }
 
-    void init()
-    {
-        m_store = std::make_unique<SettingsStore>(m_dir.filePath(QStringLiteral("Tessel.ini")));
-        QFile::remove(m_store->filePath());
-    }
+    void init() { m_store = emptyStore(m_dir); }
 
     void cleanup() { m_form.reset(); }
 

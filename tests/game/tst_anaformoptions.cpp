@@ -85,11 +85,7 @@ private slots:
         shared().AppFolder = m_dir.path() + u'/';
     }
 
-    void init()
-    {
-        m_store = std::make_unique<SettingsStore>(m_dir.filePath(QStringLiteral("Tessel.ini")));
-        QFile::remove(m_store->filePath());
-    }
+    void init() { m_store = emptyStore(m_dir); }
 
     void sampleFillsItsBox_data()
     {

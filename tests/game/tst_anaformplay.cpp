@@ -29,13 +29,7 @@ private:
     // A shown window on the test's store holding the test photo.
     AnaForm& openForm()
     {
-        m_form = std::make_unique<AnaForm>(*m_store);
-        m_form->setAttribute(Qt::WA_DeleteOnClose, false);
-        m_form->applyAppearance();
-        m_form->OrjinalFotoğrafKutusu = Photo(testPhoto());
-        m_form->show();
-        if (!QTest::qWaitForWindowExposed(m_form.get()))
-            qFatal("window not exposed");
+        m_form = shownGameWindow(*m_store);
         return *m_form;
     }
 
@@ -58,11 +52,7 @@ private slots:
         shared().SettingsAppName = app;
     }
 
-    void init()
-    {
-        m_store = std::make_unique<SettingsStore>(m_dir.filePath(QStringLiteral("Tessel.ini")));
-        QFile::remove(m_store->filePath());
-    }
+    void init() { m_store = emptyStore(m_dir); }
 
     void cleanup() { m_form.reset(); }
 

@@ -105,11 +105,7 @@ private slots:
         shared().SettingsAppName = app;
     }
 
-    void init()
-    {
-        m_store = std::make_unique<SettingsStore>(m_dir.filePath(QStringLiteral("Tessel.ini")));
-        QFile::remove(m_store->filePath());
-    }
+    void init() { m_store = emptyStore(m_dir); }
 
     void ctrlBShowsTheStoredResults()
     {

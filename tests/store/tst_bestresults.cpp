@@ -1,6 +1,8 @@
 #include "common/shared.h"
 #include "store/bestresults.h"
 #include "store/settingskeys.h"
+#include "store/settingsstore.h"
+#include "support/testsupport.h"
 
 #include <QTemporaryDir>
 #include <QtTest>
@@ -8,6 +10,7 @@
 #include <thread>
 
 using namespace tessel;
+using namespace tessel::test;
 namespace k = tessel::settingskeys;
 
 namespace {
@@ -38,11 +41,7 @@ private slots:
         shared().SettingsAppName = app;
     }
 
-    void init()
-    {
-        m_store = std::make_unique<SettingsStore>(m_dir.filePath(QStringLiteral("Tessel.ini")));
-        QFile::remove(m_store->filePath());
-    }
+    void init() { m_store = emptyStore(m_dir); }
 
     void eachBestIsKeptOnItsOwnAndEveryGameCounts()
     {

@@ -11,6 +11,7 @@
 #include <QPainter>
 #include <QRadioButton>
 #include <QSignalBlocker>
+#include <QTemporaryDir>
 #include <QTest>
 #include <QWindow>
 #include <QtEndian>
@@ -42,16 +43,28 @@ QImage halves(QSize size)
     return image;
 }
 
+std::unique_ptr<SettingsStore> emptyStore(const QTemporaryDir& dir)
+{
+    auto store = std::make_unique<SettingsStore>(dir.filePath(QStringLiteral("Tessel.ini")));
+    QFile::remove(store->filePath());
+    return store;
+}
+
+void showActive(QWidget* window)
+{
+    window->show();
+    QApplication::setActiveWindow(window);
+    if (!QTest::qWaitForWindowActive(window))
+        qFatal("window not active");
+}
+
 std::unique_ptr<AnaForm> shownGameWindow(SettingsStore& store)
 {
     auto form = std::make_unique<AnaForm>(store);
     form->setAttribute(Qt::WA_DeleteOnClose, false);
     form->applyAppearance();
     form->OrjinalFotoğrafKutusu = Photo(testPhoto());
-    form->show();
-    QApplication::setActiveWindow(form.get());
-    if (!QTest::qWaitForWindowActive(form.get()))
-        qFatal("window not active");
+    showActive(form.get());
     return form;
 }
 

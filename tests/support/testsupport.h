@@ -14,6 +14,9 @@
 
 #include <memory>
 
+class QTemporaryDir;
+class QWidget;
+
 namespace tessel {
 class AnaForm;
 class SettingsStore;
@@ -30,6 +33,12 @@ QImage testPhoto(QSize size = QSize(300, 240));
 inline const QColor halvesLeft(230, 40, 40);
 inline const QColor halvesRight(40, 60, 230);
 QImage halves(QSize size);
+
+// A settings store on `Tessel.ini` in `dir` with no file yet, as on a first start.
+std::unique_ptr<SettingsStore> emptyStore(const QTemporaryDir& dir);
+
+// Shows `window` and waits until it is the active window, so that the keyboard reaches it.
+void showActive(QWidget* window);
 
 // A game window on `store` as the player finds it: its appearance applied, testPhoto() held,
 // shown and active, so that the keyboard reaches it. Closing it does not delete it.

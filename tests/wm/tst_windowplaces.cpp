@@ -150,11 +150,7 @@ private slots:
                  "runs under a window manager on X (tests/support/underopenbox.sh)");
     }
 
-    void init()
-    {
-        m_store = std::make_unique<SettingsStore>(m_dir.filePath(QStringLiteral("Tessel.ini")));
-        QFile::remove(m_store->filePath());
-    }
+    void init() { m_store = emptyStore(m_dir); }
 
     void cleanup() { delete m_game; }
 
