@@ -1,6 +1,7 @@
 #include "board/boardrules.h"
 
 #include "common/resourcestring.h"
+#include "common/stringids.h"
 
 #include <QStringList>
 
@@ -56,8 +57,9 @@ QString completionTime(const ElapsedTime& time)
 {
     QStringList parts;
     for (const auto& [value, word] :
-         { std::pair<int, int> { time.hours, 1100 }, std::pair<int, int> { time.minutes, 1200 },
-           std::pair<int, int> { time.seconds, 1250 } }) {
+         { std::pair<int, int> { time.hours, StringId::HourWord },
+           std::pair<int, int> { time.minutes, StringId::MinuteWord },
+           std::pair<int, int> { time.seconds, StringId::SecondWord } }) {
         if (value != 0)
             parts << QString::number(value) + ResourceStringForCount(word, value);
     }
@@ -66,7 +68,9 @@ QString completionTime(const ElapsedTime& time)
         if (i == 0)
             text = parts[i];
         else
-            text = ResourceString(i + 1 == parts.size() ? 3090 : 3080).arg(text, parts[i]);
+            text = ResourceString(i + 1 == parts.size() ? StringId::TimeLastPartJoin
+                                                        : StringId::TimePartJoin)
+                       .arg(text, parts[i]);
     }
     return text;
 }
@@ -74,9 +78,9 @@ QString completionTime(const ElapsedTime& time)
 QString completionMessage(const ElapsedTime& time, int32_t clickCount)
 {
     const QString lineBreak = QStringLiteral("\r\n");
-    return ResourceString(1300) + lineBreak + lineBreak + ResourceString(1320)
-        + completionTime(time) + lineBreak + lineBreak + ResourceString(1340)
-        + QString::number(clickCount);
+    return ResourceString(StringId::Congratulations) + lineBreak + lineBreak
+        + ResourceString(StringId::CompletingTime) + completionTime(time) + lineBreak + lineBreak
+        + ResourceString(StringId::ClickCounts) + QString::number(clickCount);
 }
 
 } // namespace tessel

@@ -1,6 +1,7 @@
 #include "board/completionnews.h"
 
 #include "common/resourcestring.h"
+#include "common/stringids.h"
 
 #include <QStringList>
 
@@ -12,14 +13,16 @@ QString completionNewsText(const CompletionNews& news)
     if (news.solutionLength) {
         const int n = *news.solutionLength;
         if (news.shortest)
-            lines << (n == 1 ? ResourceString(3221) : ResourceString(3220).arg(n));
+            lines << (n == 1 ? ResourceString(StringId::ShortestPossibleOne)
+                             : ResourceString(StringId::ShortestPossible).arg(n));
         else
-            lines << (n == 1 ? ResourceString(3231) : ResourceString(3230).arg(n));
+            lines << (n == 1 ? ResourceString(StringId::BestKnownOne)
+                             : ResourceString(StringId::BestKnown).arg(n));
     }
     if (news.newBestTime)
-        lines << ResourceString(3240).arg(news.gridSize);
+        lines << ResourceString(StringId::NewBestTime).arg(news.gridSize);
     if (news.fewestMoves)
-        lines << ResourceString(3250).arg(news.gridSize);
+        lines << ResourceString(StringId::FewestMovesYet).arg(news.gridSize);
     if (lines.isEmpty())
         return {};
     const QString lineBreak = QStringLiteral("\r\n");

@@ -1,6 +1,7 @@
 #include "common/accessibletext.h"
 
 #include "common/resourcestring.h"
+#include "common/stringids.h"
 
 namespace tessel {
 
@@ -19,7 +20,7 @@ QString plainCaption(const QString& caption)
 
 QString namedValue(int nameId, const QString& value)
 {
-    return ResourceString(3050).arg(plainCaption(ResourceString(nameId)), value);
+    return ResourceString(StringId::NamedValue).arg(plainCaption(ResourceString(nameId)), value);
 }
 
 } // namespace tessel

@@ -3,6 +3,7 @@
 #include "common/frameplacement.h"
 #include "common/messagerules.h"
 #include "common/resourcestring.h"
+#include "common/stringids.h"
 
 #include <QApplication>
 #include <QEvent>
@@ -146,9 +147,9 @@ void endProgramNow(int exitCode)
 void ShowErrorReport(const TesselError& error)
 {
     CenterNextMessageBox();
-    const auto answer = showMessageBox(QMessageBox::Critical,
-                                       errorReportText(error.number(), error.description()),
-                                       QMessageBox::Yes | QMessageBox::No, ResourceString(70));
+    const auto answer = showMessageBox(
+        QMessageBox::Critical, errorReportText(error.number(), error.description()),
+        QMessageBox::Yes | QMessageBox::No, ResourceString(StringId::ErrorReportTitle));
     if (answer != QMessageBox::Yes)
         endProgramNow(1);
 }

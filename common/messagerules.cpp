@@ -2,6 +2,7 @@
 
 #include "common/numbers.h"
 #include "common/resourcestring.h"
+#include "common/stringids.h"
 
 namespace tessel {
 
@@ -22,8 +23,9 @@ std::optional<QPoint> centredBoxPosition(const QRect& owner, bool ownerMinimised
 QString errorReportText(int number, const QString& description)
 {
     const QString crlf = QStringLiteral("\r\n");
-    return ResourceString(40) + crlf + crlf + ResourceString(50) + u' ' + QString::number(number)
-        + crlf + crlf + ResourceString(60) + u' ' + description;
+    return ResourceString(StringId::ErrorReportQuestion) + crlf + crlf
+        + ResourceString(StringId::ErrorCodeLabel) + u' ' + QString::number(number) + crlf + crlf
+        + ResourceString(StringId::ErrorMessageLabel) + u' ' + description;
 }
 
 QString versionText(int major, int minor, int revision)

@@ -9,6 +9,7 @@
 #include "common/messagerules.h"
 #include "common/numbers.h"
 #include "common/resourcestring.h"
+#include "common/stringids.h"
 #include "game/boardframe.h"
 #include "version.h"
 
@@ -143,7 +144,7 @@ void AnaForm::createControls()
             setTwipsGeometry(label, 1380, top, 75, 195);
             label->setFont(designFont(true));
             setTextColor(label, displayOrange);
-            label->setSpokenName(i == 1 ? 3030 : 3040); // "Time", "Moves"
+            label->setSpokenName(i == 1 ? StringId::TimeName : StringId::MovesName);
         }
         Etiket[i] = label;
     }
@@ -199,8 +200,8 @@ void AnaForm::applyAppearance()
         nameForScreenReaders(this);
         ÖrnekKutusu->setAccessibleName(plainCaption(Çerçeve.at(2)->title()));
         // The board's keys, for the mouse and for screen readers.
-        Çerçeve.at(0)->setToolTip(ResourceString(3000));
-        Çerçeve.at(0)->setAccessibleDescription(ResourceString(3000));
+        Çerçeve.at(0)->setToolTip(ResourceString(StringId::BoardKeys));
+        Çerçeve.at(0)->setAccessibleDescription(ResourceString(StringId::BoardKeys));
         nameCells();
     });
     trap([this] {
@@ -209,7 +210,7 @@ void AnaForm::applyAppearance()
     });
     trap([this] { DağınıkParçalar.at(0)->setBackColor(lightYellow); });
     trap([this] {
-        setWindowTitle(ResourceString(10) + u' '
+        setWindowTitle(ResourceString(StringId::ProgramTitle) + u' '
                        + versionText(version::major, version::minor, version::revision));
     });
     // The picture boxes already measure their interior in pixels: nothing to switch.

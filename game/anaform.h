@@ -153,6 +153,11 @@ public:
     QCheckBox* OyunuKaydetOnayı = nullptr;
     QCheckBox* SesleriKapatOnayı = nullptr;
     std::vector<Label*> Etiket;
+    // The game information's labels by what they show.
+    Label* timeCaption() const { return Etiket.at(0); }
+    Label* timeDisplay() const { return Etiket.at(1); }
+    Label* moveCountCaption() const { return Etiket.at(2); }
+    Label* moveCountDisplay() const { return Etiket.at(3); }
     ClockTimer* SüreHesapla = nullptr;
     QPushButton* YeniOyunDüğmesi = nullptr;
     QPushButton* YeniFotoğrafDüğmesi = nullptr;

@@ -10,6 +10,7 @@
 #include "common/numbers.h"
 #include "common/resourcestring.h"
 #include "common/shared.h"
+#include "common/stringids.h"
 #include "game/hintcontroller.h"
 
 #include <QCoreApplication>
@@ -234,7 +235,7 @@ void AnaForm::YeniOyunDüğmesi_Click()
     trap([&] {
         noPhoto = OrjinalFotoğrafKutusu.isNull();
         if (noPhoto)
-            showInformation(ResourceString(1000));
+            showInformation(ResourceString(StringId::SelectPhotoFirst));
     });
     if (noPhoto) {
         trap([&] { YeniFotoğrafDüğmesi->setFocus(); });
@@ -243,11 +244,11 @@ void AnaForm::YeniOyunDüğmesi_Click()
 
     trap([&] {
         Seconds = Minutes = Hours = 0;
-        Etiket.at(1)->setCaption(QString::fromUtf16(clockResetText));
+        timeDisplay()->setCaption(QString::fromUtf16(clockResetText));
     });
     trap([&] {
         ClickCount = 0;
-        Etiket.at(3)->setCaption(QStringLiteral("0"));
+        moveCountDisplay()->setCaption(QStringLiteral("0"));
     });
     const int m = static_cast<int>(DağınıkParçalar.size()) - 1;
     trap([&] { BlankIndex = static_cast<int16_t>(m); });
@@ -272,7 +273,7 @@ void AnaForm::YeniOyunDüğmesi_Click()
     });
     trap([&] { SüreHesapla->setInterval(ClockTimer::runningInterval); });
     nameCells();
-    announce(ResourceString(3070));
+    announce(ResourceString(StringId::NewGameDealt));
     m_hints->gameStarted();
     trap([] { QCoreApplication::processEvents(); });
 }
@@ -298,10 +299,10 @@ void AnaForm::SüreHesapla_Timer()
         ignoreErrors([&] {
             m_dayMessageOpen = true;
             const auto closed = qScopeGuard([this] { m_dayMessageOpen = false; });
-            showInformation(ResourceString(1400));
+            showInformation(ResourceString(StringId::DayResetNotice));
         });
     }
-    ignoreErrors([&] { Etiket.at(1)->setCaption(clockText({ Hours, Minutes, Seconds })); });
+    ignoreErrors([&] { timeDisplay()->setCaption(clockText({ Hours, Minutes, Seconds })); });
 }
 
 } // namespace tessel

@@ -5,6 +5,7 @@
 #include "common/messagebox.h"
 #include "common/numbers.h"
 #include "common/resourcestring.h"
+#include "common/stringids.h"
 #include "startup/terminationsignals.h"
 
 #include <QApplication>
@@ -66,7 +67,7 @@ void AnaForm::Form_QueryUnload(bool& cancel, int closeReason)
             // A minimised window has no place to centre on.
             if (!isMinimized())
                 CenterNextMessageBox();
-            answer = showMessageBox(QMessageBox::Question, ResourceString(1500),
+            answer = showMessageBox(QMessageBox::Question, ResourceString(StringId::ExitQuestion),
                                     QMessageBox::Yes | QMessageBox::No);
         });
         if (answer == QMessageBox::No) {

@@ -4,6 +4,7 @@
 
 #include "board/boardspeech.h"
 #include "common/resourcestring.h"
+#include "common/stringids.h"
 #include "game/hintcontroller.h"
 #include "game/rekorlarformu.h"
 
@@ -43,11 +44,13 @@ QMenu* AnaForm::boardMenu()
 {
     auto* menu = new QMenu(this);
     menu->setObjectName(QStringLiteral("BoardMenu"));
-    QAction* hint = menu->addAction(ResourceString(3200), m_hints, &HintController::showHint);
+    QAction* hint = menu->addAction(ResourceString(StringId::HintMenuItem), m_hints,
+                                    &HintController::showHint);
     hint->setObjectName(QStringLiteral("HintAction"));
     hint->setShortcut(QKeySequence(Qt::Key_H));
     hint->setEnabled(SüreHesapla->running());
-    QAction* results = menu->addAction(ResourceString(3210), this, [this] { showBestResults(); });
+    QAction* results = menu->addAction(ResourceString(StringId::BestResultsMenuItem), this,
+                                       [this] { showBestResults(); });
     results->setObjectName(QStringLiteral("BestResultsAction"));
     results->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_B));
     return menu;

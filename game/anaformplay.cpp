@@ -8,6 +8,7 @@
 #include "common/colors.h"
 #include "common/messagebox.h"
 #include "common/resourcestring.h"
+#include "common/stringids.h"
 #include "game/hintcontroller.h"
 #include "store/bestresults.h"
 
@@ -55,7 +56,7 @@ void AnaForm::DağınıkParçalar_Click(int Index)
         if (ClickCount == std::numeric_limits<int32_t>::max())
             throw TesselError(ErrorCode::Overflow, QStringLiteral("Overflow"));
         ++ClickCount;
-        Etiket.at(3)->setCaption(QString::number(ClickCount));
+        moveCountDisplay()->setCaption(QString::number(ClickCount));
     });
     trap([&] { PlayGameSound(QStringLiteral("TAMAM")); });
     nameCells();
@@ -89,7 +90,7 @@ void AnaForm::completePhoto()
     });
     trap([&] { PlayGameSound(QStringLiteral("TEBRIK")); });
     nameCells();
-    ignoreErrors([&] { announce(ResourceString(1300)); });
+    ignoreErrors([&] { announce(ResourceString(StringId::Congratulations)); });
     message += completionNews();
     // The won game leaves the store before the message: a close while it waits for OK (a
     // log-out, a termination signal) must not leave it to be offered at the next start.
@@ -97,11 +98,11 @@ void AnaForm::completePhoto()
     trap([&] { showInformation(message); });
     trap([&] {
         Seconds = Minutes = Hours = 0;
-        Etiket.at(1)->setCaption(QString::fromUtf16(clockResetText));
+        timeDisplay()->setCaption(QString::fromUtf16(clockResetText));
     });
     trap([&] {
         ClickCount = 0;
-        Etiket.at(3)->setCaption(QStringLiteral("0"));
+        moveCountDisplay()->setCaption(QStringLiteral("0"));
     });
 }
 

@@ -129,8 +129,8 @@ void AnaForm::rebuildSavedGame(const SavedArrangement& saved, const ReportingTra
     trap([&] { Minutes = readTimeField(info(k::DakikaBilgisi), 59); });
     trap([&] { Hours = readTimeField(info(k::SaatBilgisi), 23); });
     trap([&] { ClickCount = readMoveCount(info(k::HamleBilgisi)); });
-    trap([&] { Etiket.at(1)->setCaption(clockText({ Hours, Minutes, Seconds })); });
-    trap([&] { Etiket.at(3)->setCaption(QString::number(ClickCount)); });
+    trap([&] { timeDisplay()->setCaption(clockText({ Hours, Minutes, Seconds })); });
+    trap([&] { moveCountDisplay()->setCaption(QString::number(ClickCount)); });
     m_hints->gameStarted();
 }
 

@@ -4,6 +4,7 @@
 #include "common/controls.h"
 #include "common/messagebox.h"
 #include "common/resourcestring.h"
+#include "common/stringids.h"
 #include "store/bestresults.h"
 
 #include <QGridLayout>
@@ -22,20 +23,21 @@ RekorlarFormu::RekorlarFormu(QWidget* owner, SettingsStore& store)
 {
     setObjectName(QStringLiteral("RekorlarFormu"));
     setAttribute(Qt::WA_DeleteOnClose);
-    setWindowTitle(ResourceString(3300));
+    setWindowTitle(ResourceString(StringId::BestResultsTitle));
     setFont(designFont());
 
     auto* grid = new QGridLayout;
     grid->setHorizontalSpacing(18);
     grid->setVerticalSpacing(6);
-    const int headings[] = { 3310, 3320, 3330, 3340 };
+    const int headings[] = { StringId::BoardHeading, StringId::BestTimeHeading,
+                             StringId::FewestMovesHeading, StringId::GamesCompletedHeading };
     for (int column = 0; column < 4; ++column) {
         auto* heading = new QLabel(ResourceString(headings[column]), this);
         heading->setFont(designFont(true));
         grid->addWidget(heading, 0, column, column == 0 ? Qt::AlignLeft : Qt::AlignRight);
     }
     for (int n = 3; n <= 5; ++n) {
-        grid->addWidget(new QLabel(ResourceString(3350).arg(n), this), n - 2, 0);
+        grid->addWidget(new QLabel(ResourceString(StringId::BoardSizeName).arg(n), this), n - 2, 0);
         for (int column = 0; column < 3; ++column) {
             auto* label
                 = named(new QLabel(this), QStringLiteral("Sonuç(%1,%2)").arg(n).arg(column));
@@ -44,10 +46,10 @@ RekorlarFormu::RekorlarFormu(QWidget* owner, SettingsStore& store)
         }
     }
 
-    TemizleDüğmesi
-        = named(new QPushButton(ResourceString(3370), this), QString::fromUtf8("TemizleDüğmesi"));
-    TamamDüğmesi
-        = named(new QPushButton(ResourceString(2000), this), QString::fromUtf8("TamamDüğmesi"));
+    TemizleDüğmesi = named(new QPushButton(ResourceString(StringId::ClearButton), this),
+                           QString::fromUtf8("TemizleDüğmesi"));
+    TamamDüğmesi = named(new QPushButton(ResourceString(StringId::OkButton), this),
+                         QString::fromUtf8("TamamDüğmesi"));
     TamamDüğmesi->setDefault(true);
     connect(TemizleDüğmesi, &QPushButton::clicked, this, [this] { TemizleDüğmesi_Click(); });
     connect(TamamDüğmesi, &QPushButton::clicked, this, &QWidget::close);
@@ -74,7 +76,7 @@ void RekorlarFormu::showModal(QWidget* owner, SettingsStore& store)
 void RekorlarFormu::refresh()
 {
     const BestResults results = readBestResults(m_store);
-    const QString none = ResourceString(3360);
+    const QString none = ResourceString(StringId::NoResultYet);
     for (int n = 3; n <= 5; ++n) {
         const BestResult& result = results[size_t(n - 3)];
         QString time = none;
@@ -94,8 +96,9 @@ void RekorlarFormu::refresh()
 void RekorlarFormu::TemizleDüğmesi_Click()
 {
     CenterNextMessageBox();
-    const auto answer = showMessageBox(QMessageBox::Question, ResourceString(3380),
-                                       QMessageBox::Yes | QMessageBox::No);
+    const auto answer
+        = showMessageBox(QMessageBox::Question, ResourceString(StringId::ClearQuestion),
+                         QMessageBox::Yes | QMessageBox::No);
     if (answer != QMessageBox::Yes)
         return;
     ignoreErrors([this] { clearBestResults(m_store); });

@@ -10,6 +10,7 @@
 #include "common/photodraw.h"
 #include "common/resourcestring.h"
 #include "common/shared.h"
+#include "common/stringids.h"
 #include "game/anaform.h"
 #include "startup/platform.h"
 #include "store/settingskeys.h"
@@ -133,7 +134,7 @@ void FotoğrafSeçFormu::createControls()
 void FotoğrafSeçFormu::Form_Load()
 {
     ignoreErrors([this] { LocalizeForm(this); });
-    ignoreErrors([this] { setWindowTitle(ResourceString(1550)); });
+    ignoreErrors([this] { setWindowTitle(ResourceString(StringId::SelectPhotoTitle)); });
     ignoreErrors([this] {
         nameForScreenReaders(this);
         ÖnizlemeKutusu->setAccessibleName(plainCaption(Etiket.at(3)->text()));
@@ -170,7 +171,7 @@ void FotoğrafSeçFormu::SürücüListesi_Change()
     const QString root = selectedVolume();
     if (ignoreErrors([&] { KlasörListesi->setPath(root); }))
         return;
-    ignoreErrors([] { showInformation(ResourceString(2200)); });
+    ignoreErrors([] { showInformation(ResourceString(StringId::CannotReadDrive)); });
     // Back on the application's volume; when that is the one that failed, the selection does
     // not change and nothing runs again.
     ignoreErrors([this] { selectVolumeOf(shared().AppFolder); });
@@ -241,7 +242,7 @@ void FotoğrafSeçFormu::TamamDüğmesi_Click()
         unreadable = m_latestFailed;
     }
     if (unreadable || OrjinalFotoğrafKutusu.isNull()) {
-        trap([] { showInformation(ResourceString(2300)); });
+        trap([] { showInformation(ResourceString(StringId::SelectPhotoFromList)); });
         trap([this] { DosyaListesi->setFocus(); });
         return;
     }

@@ -1,6 +1,7 @@
 #include "startup/commandline.h"
 
 #include "common/resourcestring.h"
+#include "common/stringids.h"
 #include "version.h"
 
 #include <QCommandLineParser>
@@ -16,17 +17,18 @@ struct Parser
 {
     QCommandLineParser parser;
     QCommandLineOption help { { QStringLiteral("h"), QStringLiteral("help"), QStringLiteral("?") },
-                              ResourceString(3440) };
+                              ResourceString(StringId::HelpOptionHelp) };
     QCommandLineOption version { { QStringLiteral("v"), QStringLiteral("version") },
-                                 ResourceString(3450) };
+                                 ResourceString(StringId::VersionOptionHelp) };
 
     Parser()
     {
-        parser.setApplicationDescription(ResourceString(3400));
+        parser.setApplicationDescription(ResourceString(StringId::CommandLineDescription));
         parser.addOption(help);
         parser.addOption(version);
-        parser.addPositionalArgument(ResourceString(3420), ResourceString(3410),
-                                     u'[' + ResourceString(3420) + u']');
+        parser.addPositionalArgument(ResourceString(StringId::PhotoArgumentName),
+                                     ResourceString(StringId::PhotoArgumentHelp),
+                                     u'[' + ResourceString(StringId::PhotoArgumentName) + u']');
     }
 };
 
@@ -110,7 +112,7 @@ CommandLine readCommandLine(const QStringList& arguments)
     const QStringList photos = p.parser.positionalArguments();
     if (photos.size() > 1) {
         line.outcome = CommandLine::Outcome::Error;
-        line.text = ResourceString(3430) + u'\n';
+        line.text = ResourceString(StringId::OnePhotoAtMost) + u'\n';
         return line;
     }
     if (!photos.isEmpty())

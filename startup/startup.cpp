@@ -4,6 +4,7 @@
 #include "common/messagebox.h"
 #include "common/resourcestring.h"
 #include "common/shared.h"
+#include "common/stringids.h"
 #include "common/translations.h"
 #include "common/visualstyle.h"
 #include "game/anaform.h"
@@ -71,7 +72,7 @@ void CheckPlatformVersion(const std::function<VersionQuery()>& query)
         return;
     ignoreErrors([] {
         CenterNextMessageBox();
-        showMessageBox(QMessageBox::Critical, ResourceString(30));
+        showMessageBox(QMessageBox::Critical, ResourceString(StringId::PlatformTooOld));
     });
     endProgramNow(1);
 }

@@ -174,9 +174,9 @@ private slots:
             QCOMPARE(cell->parent()->object(), form.board());
         }
 
-        QCOMPARE(nameOf(form.Etiket[1]), QStringLiteral("Time: 00:00:00"));
-        QCOMPARE(nameOf(form.Etiket[3]), QStringLiteral("Moves: 0"));
-        QCOMPARE(nameOf(form.Etiket[0]), QStringLiteral("Remaining Time :"));
+        QCOMPARE(nameOf(form.timeDisplay()), QStringLiteral("Time: 00:00:00"));
+        QCOMPARE(nameOf(form.moveCountDisplay()), QStringLiteral("Moves: 0"));
+        QCOMPARE(nameOf(form.timeCaption()), QStringLiteral("Remaining Time :"));
         QCOMPARE(nameOf(form.ParçalaraBölSeçeneği[2]), QStringLiteral("5 x 5 Blocks"));
         QCOMPARE(nameOf(form.FotoğrafınÖrneğiniGöster), QStringLiteral("Show photo sample"));
         QCOMPARE(nameOf(form.SesleriKapatOnayı), QStringLiteral("Sound off"));
@@ -215,7 +215,7 @@ private slots:
         QCOMPARE(boardText(form), QStringLiteral("0 1 2/3 4 5/. 6 7"));
         QCOMPARE(nameOf(form.DağınıkParçalar[7]), QStringLiteral("Block 7, row 3, column 2"));
         QCOMPARE(nameOf(form.DağınıkParçalar[6]), QStringLiteral("Empty cell"));
-        QCOMPARE(nameOf(form.Etiket[3]), QStringLiteral("Moves: 1"));
+        QCOMPARE(nameOf(form.moveCountDisplay()), QStringLiteral("Moves: 1"));
         QCOMPARE(accessible(form.board())->text(QAccessible::Description),
                  QStringLiteral("Block 7 moved to row 3, column 2."));
 
@@ -237,8 +237,8 @@ private slots:
         QCOMPARE(accessible(form.board())->text(QAccessible::Description),
                  QStringLiteral("Congratulations! You have completed the photo!"));
         QCOMPARE(nameOf(form.DağınıkParçalar[8]), QStringLiteral("Block 9, row 3, column 3"));
-        QCOMPARE(nameOf(form.Etiket[3]), QStringLiteral("Moves: 0"));
-        QCOMPARE(nameOf(form.Etiket[1]), QStringLiteral("Time: 00:00:00"));
+        QCOMPARE(nameOf(form.moveCountDisplay()), QStringLiteral("Moves: 0"));
+        QCOMPARE(nameOf(form.timeDisplay()), QStringLiteral("Time: 00:00:00"));
     }
 
     void thePhotoWindowNamesItsListsAndDriveBox()

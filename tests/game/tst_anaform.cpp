@@ -113,10 +113,10 @@ private slots:
         AnaForm form;
         form.applyAppearance();
         QCOMPARE(form.Etiket.size(), size_t(4));
-        QCOMPARE(form.Etiket[0]->text(), QStringLiteral("Remaining Time :"));
-        QCOMPARE(form.Etiket[2]->text(), QStringLiteral("Click Counts :"));
-        QVERIFY(form.Etiket[1]->text().isEmpty());
-        QVERIFY(form.Etiket[3]->text().isEmpty());
+        QCOMPARE(form.timeCaption()->text(), QStringLiteral("Remaining Time :"));
+        QCOMPARE(form.moveCountCaption()->text(), QStringLiteral("Click Counts :"));
+        QVERIFY(form.timeDisplay()->text().isEmpty());
+        QVERIFY(form.moveCountDisplay()->text().isEmpty());
         // The captions size themselves to the left and keep their right edge, clear of the values.
         for (int i : { 0, 2 }) {
             QCOMPARE(form.Etiket[i]->geometry().right() + 1, twipsToPixels(1050 + 270));

@@ -77,8 +77,8 @@ private:
         QCOMPARE(form.SüreHesapla->interval(), 1000);
         QCOMPARE(form.ClickCount, 0);
         QCOMPARE(int(form.Hours) + form.Minutes + form.Seconds, 0);
-        QCOMPARE(form.Etiket[1]->text(), QStringLiteral("00:00:00"));
-        QCOMPARE(form.Etiket[3]->text(), QStringLiteral("0"));
+        QCOMPARE(form.timeDisplay()->text(), QStringLiteral("00:00:00"));
+        QCOMPARE(form.moveCountDisplay()->text(), QStringLiteral("0"));
     }
 
 private slots:
@@ -102,7 +102,7 @@ private slots:
         form.Seconds = before[2];
         form.SüreHesapla_Timer();
         QCOMPARE((QList<int> { form.Hours, form.Minutes, form.Seconds }), after);
-        QCOMPARE(form.Etiket[1]->text(),
+        QCOMPARE(form.timeDisplay()->text(),
                  clockText({ uint8_t(after[0]), uint8_t(after[1]), uint8_t(after[2]) }));
     }
 
@@ -128,7 +128,7 @@ private slots:
         QVERIFY(boxes.shown()[0].centred);
         QCOMPARE((QList<int> { form.Hours, form.Minutes, form.Seconds }), (QList<int> { 0, 0, 0 }));
         QCOMPARE(form.ClickCount, 42);
-        QCOMPARE(form.Etiket[1]->text(), clockText({ 0, 0, 0 }));
+        QCOMPARE(form.timeDisplay()->text(), clockText({ 0, 0, 0 }));
         QCOMPARE(form.SüreHesapla->interval(), 1000);
         // The next tick counts again.
         form.SüreHesapla_Timer();
@@ -141,7 +141,7 @@ private slots:
         form.applyAppearance();
         form.SüreHesapla->setInterval(1000);
         QTRY_COMPARE_WITH_TIMEOUT(int(form.Seconds), 1, 5000);
-        QCOMPARE(form.Etiket[1]->text(), clockText({ 0, 0, 1 }));
+        QCOMPARE(form.timeDisplay()->text(), clockText({ 0, 0, 1 }));
         form.SüreHesapla->setInterval(0);
     }
 
@@ -187,8 +187,8 @@ private slots:
         }
         QCOMPARE(form.Çerçeve[0]->findChildren<PictureBox*>().size(), n);
         QCOMPARE(form.SüreHesapla->interval(), 0);
-        QVERIFY(form.Etiket[1]->text().isEmpty());
-        QVERIFY(form.Etiket[3]->text().isEmpty());
+        QVERIFY(form.timeDisplay()->text().isEmpty());
+        QVERIFY(form.moveCountDisplay()->text().isEmpty());
     }
 
     void divisionWhileRunningDealsANewGame_data()
@@ -206,8 +206,8 @@ private slots:
         form.ClickCount = 17;
         form.Minutes = 3;
         form.Seconds = 9;
-        form.Etiket[1]->setCaption(QStringLiteral("00:03:09"));
-        form.Etiket[3]->setCaption(QStringLiteral("17"));
+        form.timeDisplay()->setCaption(QStringLiteral("00:03:09"));
+        form.moveCountDisplay()->setCaption(QStringLiteral("17"));
         form.ParçalaraBölSeçeneği_Click(index);
         verifyNewGame(form, index + 3);
     }
@@ -241,7 +241,7 @@ private slots:
         form.SüreHesapla->setInterval(1000);
         form.ClickCount = 4;
         form.Seconds = 7;
-        form.Etiket[3]->setCaption(QStringLiteral("4"));
+        form.moveCountDisplay()->setCaption(QStringLiteral("4"));
         const QStringList tagsBefore = tagsOf(form);
         form.YeniOyunDüğmesi_Click();
         QCOMPARE(boxes.shown().size(), 1);
@@ -253,7 +253,7 @@ private slots:
         QCOMPARE(form.SüreHesapla->interval(), 1000);
         QCOMPARE(form.ClickCount, 4);
         QCOMPARE(int(form.Seconds), 7);
-        QCOMPARE(form.Etiket[3]->text(), QStringLiteral("4"));
+        QCOMPARE(form.moveCountDisplay()->text(), QStringLiteral("4"));
         QCOMPARE(tagsOf(form), tagsBefore);
         QCOMPARE(form.SayıListesi->count(), 0);
         // Without a photo the blocks show the empty photo's background.

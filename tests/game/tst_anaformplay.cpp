@@ -98,7 +98,8 @@ private slots:
         QCOMPARE(boardText(form), moves ? after : board);
         QCOMPARE(int(form.BlankIndex), moves ? cell : blankBefore);
         QCOMPARE(form.ClickCount, moves ? 1 : 0);
-        QCOMPARE(form.Etiket[3]->text(), moves ? QStringLiteral("1") : QStringLiteral("0"));
+        QCOMPARE(form.moveCountDisplay()->text(),
+                 moves ? QStringLiteral("1") : QStringLiteral("0"));
         QCOMPARE(sound.played, QStringList { moves ? "TAMAM" : "DUR" });
         QCOMPARE(form.SüreHesapla->interval(), 1000);
         QVERIFY(boxes.shown().isEmpty());
@@ -115,7 +116,7 @@ private slots:
         for (int cell : { 5, 4, 3 })
             click(form, cell);
         QCOMPARE(form.ClickCount, 89);
-        QCOMPARE(form.Etiket[3]->text(), QStringLiteral("89"));
+        QCOMPARE(form.moveCountDisplay()->text(), QStringLiteral("89"));
         QCOMPARE(boardText(form), QStringLiteral("0 1 2/. 3 4/6 7 5"));
     }
 
@@ -173,9 +174,9 @@ private slots:
         // Then everything goes back to zero and stays there.
         QCOMPARE(form.SüreHesapla->interval(), 0);
         QCOMPARE((QList<int> { form.Hours, form.Minutes, form.Seconds }), (QList<int> { 0, 0, 0 }));
-        QCOMPARE(form.Etiket[1]->text(), QStringLiteral("00:00:00"));
+        QCOMPARE(form.timeDisplay()->text(), QStringLiteral("00:00:00"));
         QCOMPARE(form.ClickCount, 0);
-        QCOMPARE(form.Etiket[3]->text(), QStringLiteral("0"));
+        QCOMPARE(form.moveCountDisplay()->text(), QStringLiteral("0"));
         QCOMPARE(int(form.BlankIndex), 8);
     }
 

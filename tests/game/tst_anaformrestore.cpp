@@ -94,8 +94,8 @@ private:
             QVERIFY(form.DağınıkParçalar[c]->tag().isEmpty());
         }
         QCOMPARE(form.SüreHesapla->interval(), 0);
-        QVERIFY(form.Etiket[1]->text().isEmpty());
-        QVERIFY(form.Etiket[3]->text().isEmpty());
+        QVERIFY(form.timeDisplay()->text().isEmpty());
+        QVERIFY(form.moveCountDisplay()->text().isEmpty());
         QVERIFY(!form.RestoringGame);
     }
 
@@ -191,14 +191,14 @@ private slots:
         QCOMPARE(form->ClickCount, 3);
         QCOMPARE((QList<int> { form->Hours, form->Minutes, form->Seconds }),
                  (QList<int> { 0, 2, 30 }));
-        QCOMPARE(form->Etiket[1]->text(), clockText({ 0, 2, 30 }));
-        QCOMPARE(form->Etiket[3]->text(), QStringLiteral("3"));
+        QCOMPARE(form->timeDisplay()->text(), clockText({ 0, 2, 30 }));
+        QCOMPARE(form->moveCountDisplay()->text(), QStringLiteral("3"));
         QCOMPARE(form->SüreHesapla->interval(), 1000);
         QVERIFY(!form->RestoringGame);
         QCOMPARE(form->SavedGame.size(), size_t(16));
         // The clock goes on from the saved time.
         form->SüreHesapla_Timer();
-        QCOMPARE(form->Etiket[1]->text(), clockText({ 0, 2, 31 }));
+        QCOMPARE(form->timeDisplay()->text(), clockText({ 0, 2, 31 }));
 
         for (int cell : { 3, 7, 11 })
             click(*form, cell);
@@ -291,7 +291,7 @@ private slots:
         QCOMPARE(boardText(*form), QStringLiteral("0 1 2/3 . 4/6 7 5"));
         QCOMPARE(int(form->BlankIndex), 4);
         QCOMPARE(form->ClickCount, 0); // no game information: zero
-        QCOMPARE(form->Etiket[1]->text(), clockText({ 0, 0, 0 }));
+        QCOMPARE(form->timeDisplay()->text(), clockText({ 0, 0, 0 }));
     }
 
     void aValueThatDoesNotConvertIsReported_data()
