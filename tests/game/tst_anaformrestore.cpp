@@ -272,27 +272,6 @@ private slots:
         QCOMPARE(m_store->GetSetting(app, k::Ayarlar, k::SonBolme), QString::number(divisionIndex));
     }
 
-    void storedValuesAreUsedByPosition()
-    {
-        FakeMessageBoxes boxes;
-        const QStringList values = { "0", "1", "2", "3", "4B", "4", "6", "7", "5" };
-        {
-            SettingsBatch batch = m_store->beginBatch();
-            for (int i = 0; i < 9; ++i) // the key names run backwards and one is foreign
-                batch.SaveSetting(app, k::Oyun,
-                                  i == 3 ? QStringLiteral("Parca")
-                                         : k::FotoPrefix + QString::number(8 - i),
-                                  values[i]);
-            batch.commit();
-        } // the lock goes with the batch
-        auto form = start();
-        QVERIFY(boxes.shown().isEmpty());
-        QCOMPARE(boardText(*form), QStringLiteral("0 1 2/3 . 4/6 7 5"));
-        QCOMPARE(int(form->BlankIndex()), 4);
-        QCOMPARE(form->ClickCount(), 0); // no game information: zero
-        QCOMPARE(form->timeDisplay()->text(), clockText({ 0, 0, 0 }));
-    }
-
     void aValueThatDoesNotConvertIsReported_data()
     {
         QTest::addColumn<QString>("section");
