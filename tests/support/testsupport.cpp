@@ -49,6 +49,11 @@ GameWindowTest::GameWindowTest()
 
 GameWindowTest::~GameWindowTest() = default;
 
+void GameWindowTest::freshStore()
+{
+    m_store = emptyStore(m_dir);
+}
+
 AnaForm& GameWindowTest::openForm()
 {
     m_form = shownGameWindow(*m_store);

@@ -39,7 +39,7 @@ protected:
     ~GameWindowTest() override;
 
     // An empty store, as on a first start.
-    void freshStore() { m_store = emptyStore(m_dir); }
+    void freshStore();
     // shownGameWindow() on the store; it stays until closeForm() or the next openForm().
     AnaForm& openForm();
     void closeForm();
