@@ -2,7 +2,7 @@
 // "&" access keys are part of the texts. The English texts are the source language of the
 // translations in resources/translations/ (Qt Linguist files, context "StringTable", the id as
 // the disambiguation); resources/README.md says how to add a text or a language.
-#include "common/resourcestring.h"
+#include "resources/stringtable.h"
 
 #include <QtGlobal>
 

@@ -41,14 +41,11 @@ QByteArray fileBytes(const QString& path)
 
 } // namespace
 
-class TestAnaFormRestore : public QObject
+class TestAnaFormRestore : public GameWindowTest
 {
     Q_OBJECT
 
 private:
-    QTemporaryDir m_dir;
-    std::unique_ptr<SettingsStore> m_store;
-
     QString photoPath() const { return m_dir.filePath(QStringLiteral("Sample-1.jpg")); }
 
     // A new game window on the test's store, loaded as the program loads it.
@@ -105,16 +102,14 @@ private:
 private slots:
     void initTestCase()
     {
-        QVERIFY(m_dir.isValid());
         QCOMPARE(QGuiApplication::primaryScreen()->geometry(), QRect(0, 0, 800, 800));
-        shared().SettingsAppName = app;
         shared().AppFolder = m_dir.path() + u'/';
         QVERIFY(testPhoto(QSize(120, 90)).save(photoPath()));
     }
 
     void init()
     {
-        m_store = emptyStore(m_dir);
+        freshStore();
         shared().DivisionIndex = 0;
     }
 
