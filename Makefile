@@ -3,9 +3,9 @@
         format-check layers clean fuzz-deps fuzz-build fuzz fuzz-regress translations
 
 # The installation's checks: the desktop entry's and metainfo's validators, a second SVG
-# renderer for the icon, groff for the manual page, and what the Debian package is built with
-# (dpkg-shlibdeps finds its libraries, and needs `file`).
-DESKTOP_PACKAGES := desktop-file-utils appstream librsvg2-bin groff-base dpkg-dev file
+# renderer for the icon, groff for the manual pages, what the Debian package is built with
+# (dpkg-shlibdeps finds its libraries, and needs `file`), and lintian, which judges it.
+DESKTOP_PACKAGES := desktop-file-utils appstream librsvg2-bin groff-base dpkg-dev file lintian
 # Sound: Debian's Qt 6.4 Multimedia plays audio through PulseAudio's client library, built into
 # libqt6multimedia6 (no backend plugin is loaded for it); a desktop's sound server (PipeWire or
 # PulseAudio) gives it the output devices. A machine without one has no device and stays silent.
@@ -72,7 +72,8 @@ install: configure
 	cmake --build --preset release --target tessel_installed
 	cmake --install build --prefix $(PREFIX)
 
-# The Debian package, build/tessel_VERSION_ARCH.deb: `apt-get install ./build/tessel_*.deb`.
+# The Debian package, build/tessel_VERSION_ARCH.deb: `apt-get install ./build/tessel_*.deb`;
+# `lintian build/tessel_*.deb` has no error or warning to report.
 package: configure
 	cmake --build --preset release --target tessel_installed
 	cd build && cpack -G DEB
@@ -124,8 +125,9 @@ test-debug: deps
 	cmake --build --preset debug
 	ctest --preset debug
 
-# Brings resources/translations/*.ts up to date with the string table (lupdate); then translate
-# the new texts in Qt Linguist (`linguist resources/translations/tessel_de.ts`).
+# Brings resources/translations/*.ts up to date with the string table and the desktop entry's
+# and metainfo's texts (lupdate); then translate the new texts in Qt Linguist
+# (`linguist resources/translations/tessel_de.ts`).
 translations: configure
 	cmake --build --preset release --target update_translations
 

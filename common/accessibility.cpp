@@ -8,6 +8,7 @@
 #include <QAbstractItemView>
 #include <QAccessibleWidget>
 #include <QComboBox>
+#include <QGridLayout>
 #include <QGroupBox>
 #include <QLabel>
 
@@ -16,6 +17,147 @@ namespace tessel {
 namespace {
 
 const char boardCellProperty[] = "boardCell";
+const char mainWindowProperty[] = "accessibleMainWindow";
+const char tableProperty[] = "accessibleTable";
+
+// The control at a row and column of a grid, or null.
+QWidget* gridWidget(const QGridLayout* grid, int row, int column)
+{
+    const QLayoutItem* item = grid ? grid->itemAtPosition(row, column) : nullptr;
+    return item ? item->widget() : nullptr;
+}
+
+QGridLayout* gridOf(const QWidget* container)
+{
+    return container ? qobject_cast<QGridLayout*>(container->layout()) : nullptr;
+}
+
+// A grid of labels as a table: its first row the column headers, its first column the row
+// headers. Nothing in it can be selected.
+class TableInterface : public QAccessibleWidget, public QAccessibleTableInterface
+{
+public:
+    explicit TableInterface(QWidget* container)
+        : QAccessibleWidget(container, QAccessible::Table)
+    { }
+
+    void* interface_cast(QAccessible::InterfaceType type) override
+    {
+        if (type == QAccessible::TableInterface)
+            return static_cast<QAccessibleTableInterface*>(this);
+        return QAccessibleWidget::interface_cast(type);
+    }
+
+    QAccessibleInterface* caption() const override { return nullptr; }
+    QAccessibleInterface* summary() const override { return nullptr; }
+    int columnCount() const override { return grid() ? grid()->columnCount() - 1 : 0; }
+    int rowCount() const override { return grid() ? grid()->rowCount() - 1 : 0; }
+    QString columnDescription(int column) const override { return textAt(0, column + 1); }
+    QString rowDescription(int row) const override { return textAt(row + 1, 0); }
+    QAccessibleInterface* cellAt(int row, int column) const override
+    {
+        QWidget* cell = gridWidget(grid(), row + 1, column + 1);
+        return cell ? QAccessible::queryAccessibleInterface(cell) : nullptr;
+    }
+
+    int selectedCellCount() const override { return 0; }
+    QList<QAccessibleInterface*> selectedCells() const override { return {}; }
+    int selectedColumnCount() const override { return 0; }
+    int selectedRowCount() const override { return 0; }
+    QList<int> selectedColumns() const override { return {}; }
+    QList<int> selectedRows() const override { return {}; }
+    bool isColumnSelected(int) const override { return false; }
+    bool isRowSelected(int) const override { return false; }
+    bool selectRow(int) override { return false; }
+    bool selectColumn(int) override { return false; }
+    bool unselectRow(int) override { return false; }
+    bool unselectColumn(int) override { return false; }
+    void modelChange(QAccessibleTableModelChangeEvent*) override { }
+
+private:
+    QGridLayout* grid() const { return gridOf(widget()); }
+    QString textAt(int row, int column) const
+    {
+        auto* label = qobject_cast<QLabel*>(gridWidget(grid(), row, column));
+        return label ? label->text() : QString();
+    }
+};
+
+// A label of such a grid: a column header, a row header, or a cell that knows its headers, so
+// that a screen reader reads a value with its board size and its column's name.
+class TableCellInterface : public QAccessibleWidget, public QAccessibleTableCellInterface
+{
+public:
+    explicit TableCellInterface(QLabel* label)
+        : QAccessibleWidget(label, QAccessible::Cell)
+    { }
+
+    // Asked each time: a label may be read (its text set) before the grid takes it.
+    QAccessible::Role role() const override { return roleOf(static_cast<QLabel*>(widget())); }
+
+    void* interface_cast(QAccessible::InterfaceType type) override
+    {
+        if (type == QAccessible::TableCellInterface && role() == QAccessible::Cell)
+            return static_cast<QAccessibleTableCellInterface*>(this);
+        return QAccessibleWidget::interface_cast(type);
+    }
+
+    QString text(QAccessible::Text t) const override
+    {
+        if (t == QAccessible::Name && widget()->accessibleName().isEmpty())
+            return static_cast<QLabel*>(widget())->text();
+        return QAccessibleWidget::text(t);
+    }
+
+    QAccessibleInterface* table() const override
+    {
+        return QAccessible::queryAccessibleInterface(widget()->parentWidget());
+    }
+    int rowIndex() const override { return position(widget()).first - 1; }
+    int columnIndex() const override { return position(widget()).second - 1; }
+    int rowExtent() const override { return 1; }
+    int columnExtent() const override { return 1; }
+    bool isSelected() const override { return false; }
+    QList<QAccessibleInterface*> columnHeaderCells() const override
+    {
+        return headerAt(0, columnIndex() + 1);
+    }
+    QList<QAccessibleInterface*> rowHeaderCells() const override
+    {
+        return headerAt(rowIndex() + 1, 0);
+    }
+
+private:
+    // Row and column in the grid, headers included; (-1, -1) outside one.
+    static std::pair<int, int> position(const QWidget* label)
+    {
+        const QGridLayout* grid = gridOf(label->parentWidget());
+        const int index = grid ? grid->indexOf(label) : -1;
+        if (index < 0)
+            return { -1, -1 };
+        int row = 0, column = 0, rows = 0, columns = 0;
+        grid->getItemPosition(index, &row, &column, &rows, &columns);
+        return { row, column };
+    }
+
+    static QAccessible::Role roleOf(const QLabel* label)
+    {
+        const auto [row, column] = position(label);
+        if (row == 0)
+            return QAccessible::ColumnHeader;
+        if (column == 0)
+            return QAccessible::RowHeader;
+        return QAccessible::Cell;
+    }
+
+    QList<QAccessibleInterface*> headerAt(int row, int column) const
+    {
+        QWidget* header = gridWidget(gridOf(widget()->parentWidget()), row, column);
+        if (!header)
+            return {};
+        return { QAccessible::queryAccessibleInterface(header) };
+    }
+};
 
 // A board cell: a button named after what it shows; pressing it is a click.
 class BoardCellInterface : public QAccessibleWidget
@@ -100,6 +242,16 @@ private:
 
 QAccessibleInterface* programInterface(const QString& className, QObject* object)
 {
+    if (!object || !object->isWidgetType())
+        return nullptr;
+    auto* widget = static_cast<QWidget*>(object);
+    if (widget->property(mainWindowProperty).toBool())
+        return new QAccessibleWidget(widget, QAccessible::Window);
+    if (widget->property(tableProperty).toBool())
+        return new TableInterface(widget);
+    if (className == QLatin1String("QLabel") && widget->parentWidget()
+        && widget->parentWidget()->property(tableProperty).toBool())
+        return new TableCellInterface(static_cast<QLabel*>(widget));
     if (className == QLatin1String("tessel::PictureBox")
         && object->property(boardCellProperty).toBool())
         return new BoardCellInterface(static_cast<QWidget*>(object));
@@ -152,6 +304,18 @@ void makeBoardCell(PictureBox* cell)
 {
     installInterfaces();
     cell->setProperty(boardCellProperty, true);
+}
+
+void makeMainWindow(QWidget* window)
+{
+    installInterfaces();
+    window->setProperty(mainWindowProperty, true);
+}
+
+void makeTable(QWidget* container)
+{
+    installInterfaces();
+    container->setProperty(tableProperty, true);
 }
 
 } // namespace tessel

@@ -1,5 +1,6 @@
-// What screen readers find in the windows: names for the controls from what they show, and the
-// board cells as buttons they can press.
+// What screen readers find in the windows: names for the controls from what they show, the
+// board cells as buttons they can press, the main window as a window, and a grid of labels as
+// a table.
 #pragma once
 
 class QWidget;
@@ -16,5 +17,15 @@ void nameForScreenReaders(QWidget* window);
 
 // Makes a picture box a board cell for screen readers: a button whose press is a click.
 void makeBoardCell(PictureBox* cell);
+
+// Makes a plain top-level widget a window (a frame) to screen readers; Qt gives it the role of a
+// client area (a filler), which they do not announce as a window. Before it is first asked for.
+void makeMainWindow(QWidget* window);
+
+// Makes `container` a table to screen readers, its labels laid out by its QGridLayout the
+// table's parts: the first row the column headers, the first column the row headers, the rest
+// the cells, each read with its headers. The widgets stay as they are, so the window looks the
+// same. Before the container is first asked for (before it is named or shown).
+void makeTable(QWidget* container);
 
 } // namespace tessel

@@ -60,6 +60,7 @@ inline constexpr int NewGameDealt = 3070;
 inline constexpr int TimePartJoin = 3080;
 inline constexpr int TimeLastPartJoin = 3090;
 inline constexpr int HintBlock = 3100;
+inline constexpr int AboutIconName = 3110;
 inline constexpr int HintMenuItem = 3200;
 inline constexpr int BestResultsMenuItem = 3210;
 inline constexpr int ShortestPossible = 3220;

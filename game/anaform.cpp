@@ -61,6 +61,8 @@ AnaForm::AnaForm(SettingsStore& settings, QWidget* parent)
                    | Qt::WindowSystemMenuHint | Qt::WindowMinimizeButtonHint
                    | Qt::WindowCloseButtonHint);
     setWindowIcon(applicationIcon());
+    // A window to screen readers, as the dialogs over it are dialogs.
+    makeMainWindow(this);
     setFont(designFont());
     // A picture file dropped on the window becomes the photo.
     setAcceptDrops(true);

@@ -1,6 +1,7 @@
 #include "game/rekorlarformu.h"
 
 #include "board/gameclock.h"
+#include "common/accessibility.h"
 #include "common/controls.h"
 #include "common/messagebox.h"
 #include "common/resourcestring.h"
@@ -26,25 +27,32 @@ RekorlarFormu::RekorlarFormu(QWidget* owner, SettingsStore& store)
     setWindowTitle(ResourceString(StringId::BestResultsTitle));
     setFont(designFont());
 
-    auto* grid = new QGridLayout;
+    // The results are a table to screen readers, so that each value is read with its board
+    // size and its column's name; to the eye the same grid of labels.
+    Tablo = named(new QWidget(this), QStringLiteral("Tablo"));
+    makeTable(Tablo);
+    auto* grid = new QGridLayout(Tablo);
+    grid->setContentsMargins(0, 0, 0, 0);
     grid->setHorizontalSpacing(18);
     grid->setVerticalSpacing(6);
     const int headings[] = { StringId::BoardHeading, StringId::BestTimeHeading,
                              StringId::FewestMovesHeading, StringId::GamesCompletedHeading };
     for (int column = 0; column < 4; ++column) {
-        auto* heading = new QLabel(ResourceString(headings[column]), this);
+        auto* heading = new QLabel(ResourceString(headings[column]), Tablo);
         heading->setFont(designFont(true));
         grid->addWidget(heading, 0, column, column == 0 ? Qt::AlignLeft : Qt::AlignRight);
     }
     for (int n = 3; n <= 5; ++n) {
-        grid->addWidget(new QLabel(ResourceString(StringId::BoardSizeName).arg(n), this), n - 2, 0);
+        grid->addWidget(new QLabel(ResourceString(StringId::BoardSizeName).arg(n), Tablo), n - 2,
+                        0);
         for (int column = 0; column < 3; ++column) {
             auto* label
-                = named(new QLabel(this), QStringLiteral("Sonuç(%1,%2)").arg(n).arg(column));
+                = named(new QLabel(Tablo), QStringLiteral("Sonuç(%1,%2)").arg(n).arg(column));
             grid->addWidget(label, n - 2, column + 1, Qt::AlignRight);
             m_values[n - 3][column] = label;
         }
     }
+    Tablo->setAccessibleName(windowTitle());
 
     TemizleDüğmesi = named(new QPushButton(ResourceString(StringId::ClearButton), this),
                            QString::fromUtf8("TemizleDüğmesi"));
@@ -62,7 +70,7 @@ RekorlarFormu::RekorlarFormu(QWidget* owner, SettingsStore& store)
     layout->setSizeConstraint(QLayout::SetFixedSize);
     layout->setContentsMargins(16, 14, 16, 12);
     layout->setSpacing(14);
-    layout->addLayout(grid);
+    layout->addWidget(Tablo);
     layout->addLayout(buttons);
     refresh();
 }

@@ -30,6 +30,8 @@ public:
     // 2 (games completed).
     QLabel* value(int gridSize, int column) const;
 
+    // The grid of headings and values: a table to screen readers.
+    QWidget* Tablo = nullptr;
     QPushButton* TemizleDüğmesi = nullptr;
     QPushButton* TamamDüğmesi = nullptr;
 

@@ -96,6 +96,8 @@ constexpr StringEntry entries[] = {
     //: Announced when the hint outlines a block: %1 the block's number, %2 and %3 its row and
     //: column.
     { 3100, QT_TRANSLATE_NOOP3("StringTable", "Hint: block %1, row %2, column %3.", "3100") },
+    //: The About window's picture, read by a screen reader: what it shows.
+    { 3110, QT_TRANSLATE_NOOP3("StringTable", "Icon: a 3 x 3 board with one empty cell", "3110") },
 
     // The solver's help and the best results.
     //: The board's context-menu item that outlines the next block to move.

@@ -1,8 +1,10 @@
 // Tessel: a photo sliding-block puzzle.
+#include "common/translations.h"
 #include "startup/commandline.h"
 #include "startup/startup.h"
 
 #include <QApplication>
+#include <QLocale>
 
 int main(int argc, char* argv[])
 {
@@ -11,6 +13,8 @@ int main(int argc, char* argv[])
     if (tessel::readCommandLine(tessel::rawArguments(argc, argv)).outcome
         != tessel::CommandLine::Outcome::Run) {
         QCoreApplication app(argc, argv);
+        // In the user's language, as the windows would be; only this path pays for loading it.
+        tessel::useLanguageOf(QLocale::system());
         return tessel::printCommandLineAnswer(tessel::readCommandLine(app.arguments()));
     }
     QApplication app(argc, argv);

@@ -2,6 +2,108 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="de_DE" sourcelanguage="en">
 <context>
+    <name>Desktop</name>
+    <message>
+        <source>Photo Sliding Puzzle</source>
+        <extracomment>The desktop entry&apos;s generic name, shown under or instead of &quot;Tessel&quot; in menus.</extracomment>
+        <translation>Foto-Schiebepuzzle</translation>
+    </message>
+    <message>
+        <source>Cut a photo into blocks and slide them back into place</source>
+        <extracomment>The desktop entry&apos;s comment: a menu&apos;s tooltip.</extracomment>
+        <translation>Ein Foto in Teile zerlegen und die Teile zurück an ihren Platz schieben</translation>
+    </message>
+    <message>
+        <source>puzzle;sliding;slide;fifteen;photo;picture;tiles;blocks;hint;solver;best results;high scores;undo;keyboard;</source>
+        <extracomment>Words a menu&apos;s search finds the game by, each ended by a semicolon; no blanks round them.</extracomment>
+        <translation>Puzzle;Schiebepuzzle;schieben;15er-Puzzle;Foto;Bild;Kacheln;Teile;Tipp;Lösung;Bestleistungen;Rekorde;rückgängig;Tastatur;</translation>
+    </message>
+    <message>
+        <source>Slide the blocks of your own photo back into place</source>
+        <extracomment>The one-line summary of a software centre.</extracomment>
+        <translation>Schieben Sie die Teile Ihres eigenen Fotos zurück an ihren Platz</translation>
+    </message>
+    <message>
+        <source>Tessel is a sliding-block puzzle made from a photo of your choice. It cuts the photo into a board of 3 x 3, 4 x 4 or 5 x 5 blocks, deals them with the last cell empty, and you slide the blocks beside the empty cell until the photo is whole again.</source>
+        <translation>Tessel ist ein Schiebepuzzle aus einem Foto Ihrer Wahl. Es zerlegt das Foto in ein Spielfeld aus 3 x 3, 4 x 4 oder 5 x 5 Teilen und mischt sie mit leerem letztem Feld; Sie schieben die Teile neben dem leeren Feld, bis das Foto wieder ganz ist.</translation>
+    </message>
+    <message>
+        <source>Play with any JPEG or bitmap photo, opened from the game, from a file manager or dropped on the window</source>
+        <translation>Spielen Sie mit jedem JPEG- oder Bitmap-Foto, im Spiel geöffnet, aus einem Dateimanager geöffnet oder auf das Fenster gezogen</translation>
+    </message>
+    <message>
+        <source>Every deal can be won, and a hint shows the next move of a shortest solution</source>
+        <translation>Jedes gemischte Spiel ist lösbar, und ein Tipp zeigt den nächsten Zug einer kürzesten Lösung</translation>
+    </message>
+    <message>
+        <source>Best results for each board size: the best time, the fewest moves and the games completed</source>
+        <translation>Bestleistungen für jede Spielfeldgröße: die Bestzeit, die wenigsten Züge und die gelösten Spiele</translation>
+    </message>
+    <message>
+        <source>Moves can be undone</source>
+        <translation>Züge lassen sich rückgängig machen</translation>
+    </message>
+    <message>
+        <source>Play with the mouse or the keyboard: the arrow keys slide the blocks, and every control has an access key</source>
+        <translation>Spielen mit Maus oder Tastatur: Die Pfeiltasten schieben die Teile, und jedes Bedienelement hat eine Zugriffstaste</translation>
+    </message>
+    <message>
+        <source>A clock and a move counter, and short sounds for moves and the completed photo</source>
+        <translation>Eine Uhr und ein Zugzähler, dazu kurze Klänge für Züge und das fertige Foto</translation>
+    </message>
+    <message>
+        <source>A small sample of the whole photo beside the board</source>
+        <translation>Eine kleine Vorlage des ganzen Fotos neben dem Spielfeld</translation>
+    </message>
+    <message>
+        <source>An unfinished game can be kept for the next start</source>
+        <translation>Ein unvollendetes Spiel kann für den nächsten Start aufbewahrt werden</translation>
+    </message>
+    <message>
+        <source>In English, German and Turkish, and readable by screen readers</source>
+        <translation>Auf Englisch, Deutsch und Türkisch, und für Bildschirmleser lesbar</translation>
+    </message>
+    <message>
+        <source>A game in progress on a 3 x 3 board</source>
+        <extracomment>The caption of the software centre&apos;s screenshot.</extracomment>
+        <translation>Ein laufendes Spiel auf einem Spielfeld mit 3 x 3 Teilen</translation>
+    </message>
+    <message>
+        <source>puzzle</source>
+        <extracomment>Single search words of a software centre, one each.</extracomment>
+        <translation>Puzzle</translation>
+    </message>
+    <message>
+        <source>sliding</source>
+        <translation>Schiebepuzzle</translation>
+    </message>
+    <message>
+        <source>photo</source>
+        <translation>Foto</translation>
+    </message>
+    <message>
+        <source>hint</source>
+        <translation>Tipp</translation>
+    </message>
+    <message>
+        <source>best results</source>
+        <translation>Bestleistungen</translation>
+    </message>
+    <message>
+        <source>undo</source>
+        <translation>rückgängig</translation>
+    </message>
+    <message>
+        <source>keyboard</source>
+        <translation>Tastatur</translation>
+    </message>
+    <message>
+        <source>The first release for the desktop: a menu entry and icon, manual pages in English, German and Turkish, a photo given on the command line or dropped on the window, and a Debian package.</source>
+        <extracomment>What the release brought, shown by a software centre.</extracomment>
+        <translation>Die erste Ausgabe für den Desktop: ein Menüeintrag mit Symbol, Handbuchseiten auf Englisch, Deutsch und Türkisch, ein Foto auf der Befehlszeile oder auf das Fenster gezogen, und ein Debian-Paket.</translation>
+    </message>
+</context>
+<context>
     <name>StringTable</name>
     <message>
         <source>Velkor - Tessel</source>
@@ -433,6 +535,12 @@ Leertaste oder Pfeiltaste: ein neues Spiel beginnen, wenn keines läuft</transla
         <comment>3100</comment>
         <extracomment>Announced when the hint outlines a block: %1 the block&apos;s number, %2 and %3 its row and column.</extracomment>
         <translation>Tipp: Teil %1, Zeile %2, Spalte %3.</translation>
+    </message>
+    <message>
+        <source>Icon: a 3 x 3 board with one empty cell</source>
+        <comment>3110</comment>
+        <extracomment>The About window&apos;s picture, read by a screen reader: what it shows.</extracomment>
+        <translation>Symbol: ein Spielfeld aus 3 x 3 Feldern, eines davon leer</translation>
     </message>
 </context>
 </TS>

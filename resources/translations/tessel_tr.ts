@@ -2,6 +2,108 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="tr_TR" sourcelanguage="en">
 <context>
+    <name>Desktop</name>
+    <message>
+        <source>Photo Sliding Puzzle</source>
+        <extracomment>The desktop entry&apos;s generic name, shown under or instead of &quot;Tessel&quot; in menus.</extracomment>
+        <translation>Fotoğraf Kaydırma Yapbozu</translation>
+    </message>
+    <message>
+        <source>Cut a photo into blocks and slide them back into place</source>
+        <extracomment>The desktop entry&apos;s comment: a menu&apos;s tooltip.</extracomment>
+        <translation>Bir fotoğrafı parçalara bölün ve parçaları kaydırarak yerlerine geri getirin</translation>
+    </message>
+    <message>
+        <source>puzzle;sliding;slide;fifteen;photo;picture;tiles;blocks;hint;solver;best results;high scores;undo;keyboard;</source>
+        <extracomment>Words a menu&apos;s search finds the game by, each ended by a semicolon; no blanks round them.</extracomment>
+        <translation>yapboz;bulmaca;kaydırma;kaydırmalı yapboz;on beş;fotoğraf;resim;karo;parça;ipucu;çözüm;en iyi sonuçlar;rekorlar;geri al;klavye;</translation>
+    </message>
+    <message>
+        <source>Slide the blocks of your own photo back into place</source>
+        <extracomment>The one-line summary of a software centre.</extracomment>
+        <translation>Kendi fotoğrafınızın parçalarını kaydırarak yerlerine geri getirin</translation>
+    </message>
+    <message>
+        <source>Tessel is a sliding-block puzzle made from a photo of your choice. It cuts the photo into a board of 3 x 3, 4 x 4 or 5 x 5 blocks, deals them with the last cell empty, and you slide the blocks beside the empty cell until the photo is whole again.</source>
+        <translation>Tessel, seçtiğiniz bir fotoğraftan yapılan kaydırmalı bir yapbozdur. Fotoğrafı 3 x 3, 4 x 4 ya da 5 x 5 parçalık bir tahtaya böler ve parçaları son hücre boş kalacak şekilde dağıtır; siz de fotoğraf yeniden bütünleşene kadar boş hücrenin yanındaki parçaları kaydırırsınız.</translation>
+    </message>
+    <message>
+        <source>Play with any JPEG or bitmap photo, opened from the game, from a file manager or dropped on the window</source>
+        <translation>Oyundan ya da bir dosya yöneticisinden açılan veya pencereye bırakılan her JPEG ya da bitmap fotoğrafla oynayın</translation>
+    </message>
+    <message>
+        <source>Every deal can be won, and a hint shows the next move of a shortest solution</source>
+        <translation>Her dağıtım çözülebilir; ipucu, en kısa çözümün sıradaki hamlesini gösterir</translation>
+    </message>
+    <message>
+        <source>Best results for each board size: the best time, the fewest moves and the games completed</source>
+        <translation>Her tahta boyutu için en iyi sonuçlar: en iyi süre, en az hamle ve tamamlanan oyunlar</translation>
+    </message>
+    <message>
+        <source>Moves can be undone</source>
+        <translation>Hamleler geri alınabilir</translation>
+    </message>
+    <message>
+        <source>Play with the mouse or the keyboard: the arrow keys slide the blocks, and every control has an access key</source>
+        <translation>Fareyle ya da klavyeyle oynayın: ok tuşları parçaları kaydırır ve her denetimin bir erişim tuşu vardır</translation>
+    </message>
+    <message>
+        <source>A clock and a move counter, and short sounds for moves and the completed photo</source>
+        <translation>Bir saat, bir hamle sayacı ve hamleler ile tamamlanan fotoğraf için kısa sesler</translation>
+    </message>
+    <message>
+        <source>A small sample of the whole photo beside the board</source>
+        <translation>Tahtanın yanında bütün fotoğrafın küçük bir örneği</translation>
+    </message>
+    <message>
+        <source>An unfinished game can be kept for the next start</source>
+        <translation>Bitmemiş bir oyun bir sonraki açılış için saklanabilir</translation>
+    </message>
+    <message>
+        <source>In English, German and Turkish, and readable by screen readers</source>
+        <translation>İngilizce, Almanca ve Türkçe; ekran okuyucularla da okunabilir</translation>
+    </message>
+    <message>
+        <source>A game in progress on a 3 x 3 board</source>
+        <extracomment>The caption of the software centre&apos;s screenshot.</extracomment>
+        <translation>3 x 3 tahtada süren bir oyun</translation>
+    </message>
+    <message>
+        <source>puzzle</source>
+        <extracomment>Single search words of a software centre, one each.</extracomment>
+        <translation>yapboz</translation>
+    </message>
+    <message>
+        <source>sliding</source>
+        <translation>kaydırma</translation>
+    </message>
+    <message>
+        <source>photo</source>
+        <translation>fotoğraf</translation>
+    </message>
+    <message>
+        <source>hint</source>
+        <translation>ipucu</translation>
+    </message>
+    <message>
+        <source>best results</source>
+        <translation>en iyi sonuçlar</translation>
+    </message>
+    <message>
+        <source>undo</source>
+        <translation>geri al</translation>
+    </message>
+    <message>
+        <source>keyboard</source>
+        <translation>klavye</translation>
+    </message>
+    <message>
+        <source>The first release for the desktop: a menu entry and icon, manual pages in English, German and Turkish, a photo given on the command line or dropped on the window, and a Debian package.</source>
+        <extracomment>What the release brought, shown by a software centre.</extracomment>
+        <translation>Masaüstü için ilk sürüm: bir menü girdisi ve simgesi, İngilizce, Almanca ve Türkçe kılavuz sayfaları, komut satırında verilen ya da pencereye bırakılan bir fotoğraf ve bir Debian paketi.</translation>
+    </message>
+</context>
+<context>
     <name>StringTable</name>
     <message>
         <source>Velkor - Tessel</source>
@@ -430,6 +532,12 @@ Boşluk tuşu ya da bir ok tuşu: oyun yokken yeni bir oyun başlatır</translat
         <comment>3100</comment>
         <extracomment>Announced when the hint outlines a block: %1 the block&apos;s number, %2 and %3 its row and column.</extracomment>
         <translation>İpucu: parça %1, %2. satır, %3. sütun.</translation>
+    </message>
+    <message>
+        <source>Icon: a 3 x 3 board with one empty cell</source>
+        <comment>3110</comment>
+        <extracomment>The About window&apos;s picture, read by a screen reader: what it shows.</extracomment>
+        <translation>Simge: bir hücresi boş 3 x 3 tahta</translation>
     </message>
 </context>
 </TS>

@@ -1,5 +1,7 @@
 #include "common/messagerules.h"
 
+#include "version.h"
+
 #include <QtTest>
 
 using namespace tessel;
@@ -70,6 +72,15 @@ private slots:
         QCOMPARE(versionText(1, 2, 0), QStringLiteral("1.20"));
         QCOMPARE(versionText(1, 2, 10), QStringLiteral("1.210"));
         QCOMPARE(versionText(2, 0, 3), QStringLiteral("2.03"));
+    }
+
+    // The build writes the version text for --version, the package and the metainfo; it is the
+    // one the title and About show.
+    void theBuildsVersionTextIsTheTitles()
+    {
+        QCOMPARE(QString::fromUtf8(version::text),
+                 versionText(version::major, version::minor, version::revision));
+        QCOMPARE(QString::fromUtf8(version::text), QStringLiteral("1.20"));
     }
 };
 

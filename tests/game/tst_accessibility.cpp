@@ -1,9 +1,13 @@
 #include "about/hakkindaformu.h"
+#include "board/gameclock.h"
 #include "common/shared.h"
 #include "game/anaform.h"
 #include "game/boardframe.h"
+#include "game/rekorlarformu.h"
 #include "photo/fotografsecformu.h"
+#include "store/bestresults.h"
 #include "support/testsupport.h"
+#include "version.h"
 
 #include <QAccessible>
 #include <QCheckBox>
@@ -246,6 +250,108 @@ private slots:
         photos->SürücüListesi->setFocus();
         checkTabReachesEveryControl(photos);
         photos->close();
+    }
+
+    // Screen readers announce a frame (Qt's Window role) and a dialog as windows; Qt gives a
+    // plain top-level widget the role of a client area, which they pass over as filler.
+    void theWindowsAreWindowsToScreenReaders()
+    {
+        AnaForm& form = openForm();
+        QCOMPARE(accessible(&form)->role(), QAccessible::Window);
+        QCOMPARE(nameOf(&form), form.windowTitle());
+        QPointer<FotoğrafSeçFormu> photos
+            = new FotoğrafSeçFormu(form, [] { return QStringList { QStringLiteral("/") }; });
+        QCOMPARE(accessible(photos)->role(), QAccessible::Dialog);
+        photos->close();
+        QPointer<HakkındaFormu> about = new HakkındaFormu(&form);
+        QCOMPARE(accessible(about)->role(), QAccessible::Dialog);
+        about->close();
+        auto* results = new RekorlarFormu(&form, *m_store);
+        QCOMPARE(accessible(results)->role(), QAccessible::Dialog);
+        results->close();
+    }
+
+    // Each value is read with its board size and its column's name.
+    void theBestResultsAreATableWithHeaders()
+    {
+        const std::unique_ptr<SettingsStore> store = emptyStore(m_dir);
+        recordCompletion(*store, 3, 125, 31);
+        recordCompletion(*store, 5, 3725, 181);
+        AnaForm& form = openForm();
+        QPointer<RekorlarFormu> results = new RekorlarFormu(&form, *store);
+        showActive(results);
+
+        QAccessibleInterface* table = accessible(results->Tablo);
+        QCOMPARE(table->role(), QAccessible::Table);
+        QCOMPARE(table->parent()->object(), results.data());
+        QCOMPARE(table->text(QAccessible::Name), QStringLiteral("Best Results"));
+        QAccessibleTableInterface* grid = table->tableInterface();
+        QVERIFY(grid);
+        QCOMPARE(grid->rowCount(), 3);
+        QCOMPARE(grid->columnCount(), 3);
+        QCOMPARE((QStringList { grid->columnDescription(0), grid->columnDescription(1),
+                                grid->columnDescription(2) }),
+                 (QStringList { "Best time", "Fewest moves", "Games completed" }));
+        QCOMPARE((QStringList { grid->rowDescription(0), grid->rowDescription(1),
+                                grid->rowDescription(2) }),
+                 (QStringList { "3 x 3", "4 x 4", "5 x 5" }));
+
+        // Row by row as stored: 2 min 5 s in 31 moves on 3 x 3; nothing on 4 x 4; 1 h 2 min 5 s
+        // in 181 moves on 5 x 5.
+        const QList<QStringList> rows { { clockText({ 0, 2, 5 }), "31", "1" },
+                                        { "-", "-", "0" },
+                                        { clockText({ 1, 2, 5 }), "181", "1" } };
+        for (int row = 0; row < 3; ++row) {
+            for (int column = 0; column < 3; ++column) {
+                QAccessibleInterface* cell = grid->cellAt(row, column);
+                QVERIFY(cell);
+                QCOMPARE(cell->role(), QAccessible::Cell);
+                QCOMPARE(cell->object(), results->value(row + 3, column));
+                QCOMPARE(cell->text(QAccessible::Name), rows[row][column]);
+                QAccessibleTableCellInterface* place = cell->tableCellInterface();
+                QVERIFY(place);
+                QCOMPARE(place->rowIndex(), row);
+                QCOMPARE(place->columnIndex(), column);
+                QCOMPARE(place->table()->object(), results->Tablo);
+                const QList<QAccessibleInterface*> columnHeader = place->columnHeaderCells();
+                const QList<QAccessibleInterface*> rowHeader = place->rowHeaderCells();
+                QCOMPARE(columnHeader.size(), 1);
+                QCOMPARE(rowHeader.size(), 1);
+                QCOMPARE(columnHeader[0]->role(), QAccessible::ColumnHeader);
+                QCOMPARE(columnHeader[0]->text(QAccessible::Name), grid->columnDescription(column));
+                QCOMPARE(rowHeader[0]->role(), QAccessible::RowHeader);
+                QCOMPARE(rowHeader[0]->text(QAccessible::Name), grid->rowDescription(row));
+            }
+        }
+        // The corner heading leads the header row; all sixteen labels are the table's children.
+        QCOMPARE(table->childCount(), 16);
+        QCOMPARE(table->child(0)->role(), QAccessible::ColumnHeader);
+        QCOMPARE(table->child(0)->text(QAccessible::Name), QStringLiteral("Board"));
+        checkNamesAreClean(results);
+        results->close();
+    }
+
+    // Top to bottom as it shows, the picture named first, then OK.
+    void theAboutWindowReadsInOrder()
+    {
+        AnaForm& form = openForm();
+        QPointer<HakkındaFormu> about = new HakkındaFormu(&form);
+        showActive(about);
+        QAccessibleInterface* panel = accessible(about->Altlık);
+        QStringList read;
+        for (int i = 0; i < panel->childCount(); ++i)
+            read << panel->child(i)->text(QAccessible::Name);
+        QCOMPARE(read,
+                 (QStringList { "Icon: a 3 x 3 board with one empty cell", "Tessel",
+                                QStringLiteral("Version ") + QString::fromUtf8(version::text),
+                                QString::fromUtf8(version::legalNotice), "Velkor",
+                                about->VelkorEtiketi->Caption(), "Send Message", "Send E-Mail" }));
+        QCOMPARE(accessible(about->SimgeKutusu)->role(), QAccessible::Graphic);
+        QAccessibleInterface* window = accessible(about);
+        QCOMPARE(window->childCount(), 2);
+        QCOMPARE(window->child(0)->object(), about->Çerçeve);
+        QCOMPARE(window->child(1)->object(), about->TamamDüğmesi);
+        about->close();
     }
 
     void theAboutWindowsLinksAreNamedTabStops()

@@ -15,9 +15,30 @@ const QString program = QStringLiteral("tessel");
 QProcessEnvironment withoutDisplay()
 {
     QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
-    for (const char* name : { "DISPLAY", "WAYLAND_DISPLAY", "QT_QPA_PLATFORM" })
+    for (const char* name : { "DISPLAY", "WAYLAND_DISPLAY", "QT_QPA_PLATFORM", "LANGUAGE" })
         environment.remove(QString::fromLatin1(name));
     return environment;
+}
+
+struct Answer
+{
+    int exitCode = -1;
+    QString out;
+    QString err;
+};
+
+Answer runProgram(const QStringList& arguments, const QProcessEnvironment& environment)
+{
+    QProcess tessel;
+    tessel.setProcessEnvironment(environment);
+    tessel.start(QStringLiteral(TESSEL_EXECUTABLE), arguments);
+    Answer answer;
+    if (!tessel.waitForFinished(60000) || tessel.exitStatus() != QProcess::NormalExit)
+        return answer;
+    answer.exitCode = tessel.exitCode();
+    answer.out = QString::fromUtf8(tessel.readAllStandardOutput());
+    answer.err = QString::fromUtf8(tessel.readAllStandardError());
+    return answer;
 }
 
 } // namespace
@@ -72,7 +93,7 @@ private slots:
 
     void versionAndHelpTexts()
     {
-        QCOMPARE(readCommandLine({ program, "--version" }).text, QStringLiteral("Tessel 1.2.0\n"));
+        QCOMPARE(readCommandLine({ program, "--version" }).text, QStringLiteral("Tessel 1.20\n"));
         const QString help = readCommandLine({ program, "--help" }).text;
         for (const char* part : { "A photo sliding-block puzzle.", "[photo]", "--help", "--version",
                                   "A picture file (.bmp or .jpg) to play with." })
@@ -87,7 +108,7 @@ private slots:
         QTest::addColumn<QString>("argument");
         QTest::addColumn<int>("exitCode");
         QTest::addColumn<QString>("output");
-        QTest::newRow("--version") << "--version" << 0 << "Tessel 1.2.0\n";
+        QTest::newRow("--version") << "--version" << 0 << "Tessel 1.20\n";
         QTest::newRow("--help") << "--help" << 0 << "Usage: ";
         QTest::newRow("unknown option") << "--shuffle" << 1 << "";
     }
@@ -110,6 +131,50 @@ private slots:
             QVERIFY2(printed.isEmpty(), qPrintable(printed));
             QVERIFY(tessel.readAllStandardError().contains("shuffle"));
         }
+    }
+
+    // The help speaks the language of the locale, as the windows do; the texts are the
+    // translators' (resources/translations/), Qt's own words ("Usage:") Qt's catalogue.
+    void theHelpSpeaksTheUsersLanguage_data()
+    {
+        QTest::addColumn<QString>("language");
+        QTest::addColumn<QStringList>("expected");
+        QTest::addColumn<QString>("error");
+        QTest::newRow("German")
+            << "de"
+            << QStringList { "Ein Schiebepuzzle mit Fotos.",
+                             "Eine Bilddatei (.bmp oder .jpg), mit der gespielt wird.", "[foto]",
+                             "Zeigt diese Hilfe an.", "Zeigt die Version an." }
+            << "Bitte höchstens ein Foto angeben.";
+        QTest::newRow("Turkish") << "tr"
+                                 << QStringList { "Fotoğraflı bir kaydırmalı yapboz.",
+                                                  "Oynanacak bir resim dosyası (.bmp ya da .jpg).",
+                                                  "[fotoğraf]" }
+                                 << "En çok bir fotoğraf verin.";
+    }
+
+    void theHelpSpeaksTheUsersLanguage()
+    {
+        QFETCH(QString, language);
+        QFETCH(QStringList, expected);
+        QFETCH(QString, error);
+        QProcessEnvironment environment = withoutDisplay();
+        environment.insert(QStringLiteral("LANGUAGE"), language);
+        const Answer help = runProgram({ QStringLiteral("--help") }, environment);
+        QCOMPARE(help.exitCode, 0);
+        for (const QString& text : expected)
+            QVERIFY2(help.out.contains(text), qPrintable(help.out));
+        QVERIFY2(!help.out.contains(QLatin1String("A photo sliding-block puzzle.")),
+                 qPrintable(help.out));
+        QVERIFY2(!help.out.startsWith(QLatin1String("Usage:")), qPrintable(help.out));
+
+        const Answer two
+            = runProgram({ QStringLiteral("a.jpg"), QStringLiteral("b.jpg") }, environment);
+        QCOMPARE(two.exitCode, 1);
+        QCOMPARE(two.err, error + u'\n');
+        // The version line is the same in every language.
+        QCOMPARE(runProgram({ QStringLiteral("--version") }, environment).out,
+                 QStringLiteral("Tessel 1.20\n"));
     }
 };
 
