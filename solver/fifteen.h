@@ -44,8 +44,12 @@ struct Weight
 };
 
 // Solves a solvable 4 x 4 board. With weight 1 the solution is a shortest one. `maxLength`
-// stops the search without a solution once every solution left would be longer.
+// stops the search without a solution once every solution left would be longer; `minLength`,
+// a length the caller knows no solution to be shorter than, skips the iterations below it
+// (both apply to weight 1 only). With both equal, one bounded search settles whether a
+// solution of that length exists.
 Solution solveFifteen(const Board& board, const FifteenDatabases& databases,
-                      const SearchControl& control = {}, Weight weight = {}, int maxLength = 255);
+                      const SearchControl& control = {}, Weight weight = {}, int maxLength = 255,
+                      int minLength = 0);
 
 } // namespace tessel::solver

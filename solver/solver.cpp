@@ -108,4 +108,77 @@ Solution solve(const Board& board, const SearchControl& control)
     }
 }
 
+Tile stepBetween(const Board& from, const Board& to)
+{
+    if (from.size != to.size || from.cells.size() != to.cells.size())
+        return 0;
+    const int blank = blankCell(from);
+    const int next = blankCell(to);
+    if (blank < 0 || next < 0 || blank == next)
+        return 0;
+    const Tile tile = from.cells[size_t(next)];
+    Board moved = from;
+    return slide(moved, tile) && moved == to ? tile : 0;
+}
+
+Solution SolutionMemory::solve(const Board& board, const SearchControl& control)
+{
+    if (board.size != 4 || !isSolvable(board)) {
+        Solution solution = solver::solve(board, control);
+        remember(board, solution);
+        return solution;
+    }
+    // The nearest path board beside this one: the fewer moves it has left, the smaller the
+    // bounded search.
+    const Known* nearest = nullptr;
+    size_t nearestAt = 0;
+    Tile step = 0;
+    for (const Known& known : m_known) {
+        Board onPath = known.board;
+        for (size_t at = 0;; ++at) {
+            if (onPath == board) {
+                Solution solution;
+                solution.found = solution.shortest = true;
+                solution.moves.assign(known.moves.begin() + long(at), known.moves.end());
+                return solution;
+            }
+            const size_t left = known.moves.size() - at;
+            if (!nearest || left < nearest->moves.size() - nearestAt) {
+                if (const Tile t = stepBetween(board, onPath)) {
+                    nearest = &known;
+                    nearestAt = at;
+                    step = t;
+                }
+            }
+            if (at == known.moves.size() || !slide(onPath, known.moves[at]))
+                break;
+        }
+    }
+    Solution solution;
+    if (!nearest) {
+        solution = solver::solve(board, control);
+    } else {
+        const int left = int(nearest->moves.size() - nearestAt);
+        solution = solveFifteen(board, fifteenDatabases(), control, {}, left - 1, left - 1);
+        if (!solution.found && !solution.capped && !control.cancelled()) {
+            // Nothing at d - 1: d + 1 it is, the step back and the old path.
+            solution.found = solution.shortest = true;
+            solution.moves.assign(1, step);
+            solution.moves.insert(solution.moves.end(), nearest->moves.begin() + long(nearestAt),
+                                  nearest->moves.end());
+        }
+    }
+    remember(board, solution);
+    return solution;
+}
+
+void SolutionMemory::remember(const Board& board, const Solution& solution)
+{
+    if (!solution.found || !solution.shortest || board.size != 4)
+        return;
+    m_known.push_front({ board, solution.moves });
+    if (m_known.size() > capacity)
+        m_known.pop_back();
+}
+
 } // namespace tessel::solver

@@ -98,7 +98,7 @@ void SolveService::work()
 
         solver::SearchControl control;
         control.cancel = &m_cancel;
-        const solver::Solution solution = solver::solve(job.board, control);
+        const solver::Solution solution = m_memory.solve(job.board, control);
 
         lock.lock();
         const bool stopped = m_cancel.load() || m_quit;

@@ -5,6 +5,7 @@
 #pragma once
 
 #include "solver/search.h"
+#include "solver/solver.h"
 
 #include <QObject>
 
@@ -58,6 +59,8 @@ private:
     std::optional<Job> m_currentJob;
     std::optional<Job> m_running;
     std::atomic<bool> m_cancel { false };
+    // The worker's alone: a board a move away from one solved before costs one bounded search.
+    solver::SolutionMemory m_memory;
     std::atomic<int> m_undelivered { 0 }; // answers posted to the event loop, not yet emitted
     bool m_quit = false;
     std::thread m_thread;
