@@ -328,24 +328,26 @@ const FifteenDatabases::Partition& FifteenDatabases::standardPartition()
     return partition;
 }
 
-FifteenDatabases FifteenDatabases::build(const Partition& partition)
+FifteenDatabases FifteenDatabases::build(const std::atomic<bool>* stop, const Partition& partition)
 {
     FifteenDatabases db;
     for (const auto& group : partition)
-        db.m_groups.push_back(PatternDatabase::build(side, group));
+        db.m_groups.push_back(PatternDatabase::build(side, group, stop));
     return db;
 }
 
 std::optional<FifteenDatabases> FifteenDatabases::read(const std::string& path)
 {
-    FifteenDatabases db;
-    std::vector<std::span<uint8_t>> tables;
+    std::vector<size_t> sizes;
     for (const auto& group : standardPartition())
-        db.m_groups.push_back(PatternDatabase::empty(side, group));
-    for (auto& group : db.m_groups)
-        tables.push_back(group.bytes());
-    if (!readTableFile(path, signatureOf(standardPartition()), tables))
+        sizes.push_back(PatternDatabase::entryBytes(side, group.size()));
+    auto tables = mapTableFile(path, signatureOf(standardPartition()), sizes);
+    if (!tables)
         return std::nullopt;
+    FifteenDatabases db;
+    for (size_t g = 0; g < sizes.size(); ++g)
+        db.m_groups.push_back(
+            PatternDatabase::over(side, standardPartition()[g], std::move((*tables)[g])));
     return db;
 }
 

@@ -20,7 +20,9 @@ public:
     // The groups the game uses; see the README for why these.
     static const Partition& standardPartition();
 
-    static FifteenDatabases build(const Partition& partition = standardPartition());
+    // Once `stop` is set the build ends soon, with databases that are no use.
+    static FifteenDatabases build(const std::atomic<bool>* stop = nullptr,
+                                  const Partition& partition = standardPartition());
     // The databases of the standard partition from a file written by write(); nullopt when the
     // file is missing, of another partition or damaged.
     static std::optional<FifteenDatabases> read(const std::string& path);

@@ -1,6 +1,8 @@
 #include "solver/solver.h"
 
+#include <atomic>
 #include <chrono>
+#include <memory>
 #include <mutex>
 
 namespace tessel::solver {
@@ -25,19 +27,62 @@ std::vector<TableReport>& reports()
     return list;
 }
 
-// Reads the table file or, failing that, builds the tables; timed and reported.
+// Reads the table file or, failing that, builds the tables; timed and reported. nullopt when
+// the build was stopped: nothing is kept, and the next search tries again.
 template<class Tables>
-Tables readOrBuild(const char* name, const char* file)
+std::optional<Tables> readOrBuild(const char* name, const char* file, const SearchControl& control)
 {
     const auto start = std::chrono::steady_clock::now();
     std::optional<Tables> tables = Tables::read(tableFolder() + '/' + file);
     const bool read = tables.has_value();
-    if (!tables)
-        tables = Tables::build();
+    if (!tables) {
+        tables = Tables::build(control.cancel);
+        if (control.cancelled())
+            return std::nullopt;
+    }
     const std::chrono::duration<double, std::milli> took = std::chrono::steady_clock::now() - start;
     const std::lock_guard guard(lock());
     reports().push_back({ name, tables->bytes(), took.count(), read });
-    return std::move(*tables);
+    return tables;
+}
+
+// One kind of table of the process: made once, by the first search that asks and is not
+// stopped; a search asking meanwhile waits for it.
+template<class Tables>
+class Loaded
+{
+public:
+    const Tables* get(const char* name, const char* file, const SearchControl& control)
+    {
+        if (const Tables* ready = m_ready.load(std::memory_order_acquire))
+            return ready;
+        const std::lock_guard guard(m_making);
+        if (!m_tables) {
+            auto made = readOrBuild<Tables>(name, file, control);
+            if (!made)
+                return nullptr;
+            m_tables = std::make_unique<const Tables>(std::move(*made));
+            m_ready.store(m_tables.get(), std::memory_order_release);
+        }
+        return m_tables.get();
+    }
+
+private:
+    std::mutex m_making;
+    std::unique_ptr<const Tables> m_tables;
+    std::atomic<const Tables*> m_ready { nullptr };
+};
+
+Loaded<FifteenDatabases>& fifteenSlot()
+{
+    static Loaded<FifteenDatabases> slot;
+    return slot;
+}
+
+Loaded<TwentyFourTables>& twentyFourSlot()
+{
+    static Loaded<TwentyFourTables> slot;
+    return slot;
 }
 
 } // namespace
@@ -68,18 +113,24 @@ const EightTable& eightTable()
     return table;
 }
 
+const FifteenDatabases* fifteenDatabases(const SearchControl& control)
+{
+    return fifteenSlot().get("4 x 4 pattern databases 6-6-3", fifteenTableFile, control);
+}
+
+const TwentyFourTables* twentyFourTables(const SearchControl& control)
+{
+    return twentyFourSlot().get("5 x 5 placement tables", twentyFourTableFile, control);
+}
+
 const FifteenDatabases& fifteenDatabases()
 {
-    static const FifteenDatabases databases
-        = readOrBuild<FifteenDatabases>("4 x 4 pattern databases 6-6-3", fifteenTableFile);
-    return databases;
+    return *fifteenDatabases(SearchControl {});
 }
 
 const TwentyFourTables& twentyFourTables()
 {
-    static const TwentyFourTables tables
-        = readOrBuild<TwentyFourTables>("5 x 5 placement tables", twentyFourTableFile);
-    return tables;
+    return *twentyFourTables(SearchControl {});
 }
 
 std::vector<TableReport> tableReports()
@@ -101,10 +152,15 @@ Solution solve(const Board& board, const SearchControl& control)
         solution.shortest = true;
         return solution;
     }
-    case 4:
-        return solveFifteen(board, fifteenDatabases(), control);
-    default:
-        return solveTwentyFour(board, twentyFourTables(), fifteenDatabases(), control);
+    case 4: {
+        const FifteenDatabases* databases = fifteenDatabases(control);
+        return databases ? solveFifteen(board, *databases, control) : Solution {};
+    }
+    default: {
+        const FifteenDatabases* databases = fifteenDatabases(control);
+        const TwentyFourTables* tables = databases ? twentyFourTables(control) : nullptr;
+        return tables ? solveTwentyFour(board, *tables, *databases, control) : Solution {};
+    }
     }
 }
 
@@ -159,7 +215,10 @@ Solution SolutionMemory::solve(const Board& board, const SearchControl& control)
         solution = solver::solve(board, control);
     } else {
         const int left = int(nearest->moves.size() - nearestAt);
-        solution = solveFifteen(board, fifteenDatabases(), control, {}, left - 1, left - 1);
+        const FifteenDatabases* databases = fifteenDatabases(control);
+        if (!databases)
+            return {};
+        solution = solveFifteen(board, *databases, control, {}, left - 1, left - 1);
         if (!solution.found && !solution.capped && !control.cancelled()) {
             // Nothing at d - 1: d + 1 it is, the step back and the old path.
             solution.found = solution.shortest = true;

@@ -25,6 +25,10 @@ inline constexpr char twentyFourTableFile[] = "tessel-5x5.tables";
 const EightTable& eightTable();
 const FifteenDatabases& fifteenDatabases();
 const TwentyFourTables& twentyFourTables();
+// The same for a search that may be stopped: nullptr when the tables had to be built and the
+// search was stopped meanwhile (the build stops with it).
+const FifteenDatabases* fifteenDatabases(const SearchControl& control);
+const TwentyFourTables* twentyFourTables(const SearchControl& control);
 
 // How the tables of the process came to be, for the bench and the command line.
 struct TableReport

@@ -2,11 +2,16 @@
 #include "solver/tablefile.h"
 
 #include <QCoreApplication>
+#include <QElapsedTimer>
 #include <QFile>
 #include <QTemporaryDir>
+#include <QThread>
 #include <QtTest>
 
 #include <random>
+#include <thread>
+
+#include <sys/stat.h>
 #include <unordered_map>
 
 using namespace tessel::solver;
@@ -118,6 +123,36 @@ private slots:
     {
         // The tables the build wrote next to the programs.
         setTableFolder(QCoreApplication::applicationDirPath().toStdString());
+    }
+
+    // First, while no table is loaded: without table files, a stopped search stops the build.
+    void aStoppedSearchStopsTheTablesBuild()
+    {
+        QTemporaryDir empty;
+        setTableFolder(empty.path().toStdString());
+        std::atomic<bool> cancel { false };
+        SearchControl control;
+        control.cancel = &cancel;
+        Solution solution;
+        solution.found = true;
+        QElapsedTimer clock;
+        clock.start();
+        std::thread search([&] { solution = solve(goalBoard(4), control); });
+        QThread::msleep(200);
+        cancel = true;
+        search.join();
+        // The build takes many seconds of a core; stopped, it ends within a few of its steps.
+        QVERIFY2(clock.elapsed() < 5000, qPrintable(QString::number(clock.elapsed())));
+        QVERIFY(!solution.found);
+        QCOMPARE(fifteenDatabases(control), nullptr);
+        for (const TableReport& report : tableReports())
+            QVERIFY(report.name.find("4 x 4") == std::string::npos);
+        // Nothing half built is kept: the next search reads the file.
+        setTableFolder(QCoreApplication::applicationDirPath().toStdString());
+        cancel = false;
+        QVERIFY(fifteenDatabases(control) != nullptr);
+        QVERIFY(fifteenDatabases().groups().front().mapped());
+        QVERIFY(solve(goalBoard(4), control).found);
     }
 
     void boardRules()
@@ -395,6 +430,15 @@ private slots:
         QVERIFY(!FifteenDatabases::read(writeCopy(bytes.left(bytes.size() - 1))).has_value());
         QVERIFY(!FifteenDatabases::read(writeCopy(bytes + 'x')).has_value());
         QVERIFY(!FifteenDatabases::read(dir.filePath(QStringLiteral("none")).toStdString()));
+        // Only a regular file: a FIFO is refused without waiting for a writer, a folder too.
+        const QString fifo = dir.filePath(QStringLiteral("fifo.tables"));
+        QCOMPARE(::mkfifo(QFile::encodeName(fifo).constData(), 0600), 0);
+        QVERIFY(!FifteenDatabases::read(fifo.toStdString()).has_value());
+        QVERIFY(!FifteenDatabases::read(dir.path().toStdString()).has_value());
+        QVERIFY(!FifteenDatabases::read("/dev/zero").has_value());
+        // What is read is a view of the file, not a copy.
+        QVERIFY(read->groups().front().mapped());
+        QVERIFY(TwentyFourTables::read(folder + '/' + twentyFourTableFile)->mapped());
         // The 5 x 5 tables' file is not the 4 x 4 one's.
         QVERIFY(!FifteenDatabases::read(folder + '/' + twentyFourTableFile).has_value());
         QVERIFY(TwentyFourTables::read(folder + '/' + twentyFourTableFile).has_value());
