@@ -78,9 +78,15 @@ public:
         }
     }
 
-    Solution run(const Board& board, int minLength, int maxLength)
+    Solution run(const Board& board, int minLength, int maxLength, Tile notFirst)
     {
         Solution solution;
+        // The first move's block cannot come from that cell: the search takes it as the cell
+        // the empty one came from.
+        int barredCell = -1;
+        for (int c = 0; c < cellCount && notFirst != 0; ++c)
+            if (board.cells[size_t(c)] == notFirst)
+                barredCell = c;
         for (int c = 0; c < cellCount; ++c) {
             m_cellTile[c] = board.cells[size_t(c)];
             m_tilePos[m_cellTile[c]] = uint8_t(c);
@@ -118,7 +124,8 @@ public:
             m_nextBound = std::numeric_limits<int>::max();
             m_path.clear();
             if (m_manhattan == 0
-                || (unit ? depthFirst<true>(0, bound, -1) : depthFirst<false>(0, bound, -1))) {
+                || (unit ? depthFirst<true>(0, bound, barredCell)
+                         : depthFirst<false>(0, bound, barredCell))) {
                 solution.found = true;
                 solution.shortest = m_weight.numerator == m_weight.denominator;
                 solution.moves = m_path;
@@ -392,12 +399,13 @@ int FifteenDatabases::lowerBound(const Board& board) const
 }
 
 Solution solveFifteen(const Board& board, const FifteenDatabases& databases,
-                      const SearchControl& control, Weight weight, int maxLength, int minLength)
+                      const SearchControl& control, Weight weight, int maxLength, int minLength,
+                      Tile notFirst)
 {
     if (board.size != side || !isSolvable(board))
         return {};
     Search search(databases, control, weight);
-    return search.run(board, minLength, maxLength);
+    return search.run(board, minLength, maxLength, notFirst);
 }
 
 } // namespace tessel::solver

@@ -49,9 +49,10 @@ struct Weight
 // stops the search without a solution once every solution left would be longer; `minLength`,
 // a length the caller knows no solution to be shorter than, skips the iterations below it
 // (both apply to weight 1 only). With both equal, one bounded search settles whether a
-// solution of that length exists.
+// solution of that length exists. `notFirst`, when not 0, is a block the solution must not
+// move first (the caller knows every solution moving it first to be too long).
 Solution solveFifteen(const Board& board, const FifteenDatabases& databases,
                       const SearchControl& control = {}, Weight weight = {}, int maxLength = 255,
-                      int minLength = 0);
+                      int minLength = 0, Tile notFirst = 0);
 
 } // namespace tessel::solver

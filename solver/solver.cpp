@@ -218,7 +218,8 @@ Solution SolutionMemory::solve(const Board& board, const SearchControl& control)
         const FifteenDatabases* databases = fifteenDatabases(control);
         if (!databases)
             return {};
-        solution = solveFifteen(board, *databases, control, {}, left - 1, left - 1);
+        // Stepping back first costs 1 + d moves, more than the d - 1 asked: not searched.
+        solution = solveFifteen(board, *databases, control, {}, left - 1, left - 1, step);
         if (!solution.found && !solution.capped && !control.cancelled()) {
             // Nothing at d - 1: d + 1 it is, the step back and the old path.
             solution.found = solution.shortest = true;

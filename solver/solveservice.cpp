@@ -5,6 +5,9 @@
 
 #include <QCoreApplication>
 
+#include <pthread.h>
+#include <time.h>
+
 namespace tessel {
 
 SolveService::SolveService(QObject* parent)
@@ -80,6 +83,18 @@ bool SolveService::busy() const
 {
     const std::lock_guard guard(m_mutex);
     return m_running || m_startJob || m_currentJob || m_undelivered > 0;
+}
+
+std::chrono::nanoseconds SolveService::processorTime() const
+{
+    const std::lock_guard guard(m_mutex);
+    clockid_t clock {};
+    timespec used {};
+    if (!m_thread.joinable()
+        || pthread_getcpuclockid(const_cast<std::thread&>(m_thread).native_handle(), &clock) != 0
+        || clock_gettime(clock, &used) != 0)
+        return {};
+    return std::chrono::seconds(used.tv_sec) + std::chrono::nanoseconds(used.tv_nsec);
 }
 
 void SolveService::work()

@@ -10,6 +10,7 @@
 #include <QObject>
 
 #include <atomic>
+#include <chrono>
 #include <condition_variable>
 #include <mutex>
 #include <optional>
@@ -36,6 +37,9 @@ public:
 
     // Whether a board is being solved, waits for it, or its answer waits for the event loop.
     bool busy() const;
+    // The processor time the worker thread has used so far (zero before it starts): what the
+    // searches cost, however busy the machine.
+    std::chrono::nanoseconds processorTime() const;
 
 signals:
     // On the service's thread, for each search that was not stopped. `start` tells which kind

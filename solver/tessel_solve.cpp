@@ -29,7 +29,7 @@ double threadMilliseconds()
 }
 
 const char usage[]
-    = "usage: tessel-solve [--check] [--korf] [--stats] [--tables] [--build] [FILE]\n"
+    = "usage: tessel-solve [--check] [--korf] [--stats] [--tables] [--build] [--off-path] [FILE]\n"
       "Reads boards, one a line, from FILE or standard input: the N x N numbers (N = 3, 4, 5)\n"
       "in reading order, 0 for the empty cell, the goal 1 2 ... N*N-1 0; a number after them is\n"
       "the board's shortest length. Blank lines and lines starting with # are skipped.\n"
@@ -43,6 +43,8 @@ const char usage[]
       "            however busy the machine), its time by the wall clock, and the nodes expanded\n"
       "  --tables  first read (or build) every table, saying its size and the time it took\n"
       "  --build   build the tables instead of reading their files\n"
+      "  --off-path  after each 4 x 4 board, each move off its solution's path solved again\n"
+      "            knowing that path (as the game does after a move): length, time, nodes\n"
       "FILE must be a regular file; a line may hold at most 4096 bytes, numbers at most\n"
       "N*N-1 on the board and 1000 as a length.\n"
       "Exit status: 0 when every board was solved (and checked), 1 otherwise, 2 for bad usage\n"
@@ -50,7 +52,7 @@ const char usage[]
 
 struct Options
 {
-    bool check = false, korf = false, stats = false, tables = false, build = false;
+    bool check = false, korf = false, stats = false, tables = false, build = false, offPath = false;
     std::string file;
 };
 
@@ -80,6 +82,37 @@ void prepareTables()
                     report.read ? "read from its file" : "built", report.milliseconds);
     std::printf("tables: %.3f MB in all\n", total / 1048576.0);
     std::fflush(stdout);
+}
+
+// Each move from `board` off its shortest solution's path, and the board it leads to solved
+// again knowing that path, as the game's worker does after a move: one line each with the
+// length, the time on the thread's clock and the nodes. False when one is not d - 1 or d + 1
+// long or does not reach the goal.
+bool reSolveOffPath(const Board& board, const Solution& solution, bool korf)
+{
+    bool good = true;
+    const int d = int(solution.moves.size());
+    const int cells = board.size * board.size;
+    for (int cell = 0; cell < cells; ++cell) {
+        const Tile tile = board.cells[size_t(cell)];
+        Board off = board;
+        if (d == 0 || tile == solution.moves.front() || !slide(off, tile))
+            continue;
+        SolutionMemory memory;
+        memory.remember(board, solution);
+        const double cpuStart = threadMilliseconds();
+        const Solution again = memory.solve(off);
+        const double cpu = threadMilliseconds() - cpuStart;
+        const int length = int(again.moves.size());
+        Board played = off;
+        const bool ok = again.found && again.shortest && (length == d - 1 || length == d + 1)
+            && play(played, again.moves) && isGoal(played);
+        std::printf("  off path (block %d): %d (%.3f ms, %llu nodes)%s\n",
+                    korf ? cells - tile : tile, length, cpu,
+                    static_cast<unsigned long long>(again.nodes), ok ? "" : "; WRONG");
+        good = good && ok;
+    }
+    return good;
 }
 
 // The input's lines: each checked, the boards solved. 0 when every board was solved (and
@@ -174,6 +207,8 @@ int run(const Options& options, int fd)
             }
         }
         std::printf("%s\n", out.c_str());
+        if (options.offPath && solution.shortest && line->board.size == 4)
+            allGood = reSolveOffPath(line->board, solution, options.korf) && allGood;
         std::fflush(stdout);
     }
     return allGood ? 0 : 1;
@@ -196,6 +231,8 @@ int main(int argc, char* argv[])
             options.tables = true;
         else if (arg == "--build")
             options.build = true;
+        else if (arg == "--off-path")
+            options.offPath = true;
         else if (arg == "--help" || arg == "-h") {
             std::fputs(usage, stdout);
             return 0;
