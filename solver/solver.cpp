@@ -28,7 +28,7 @@ std::vector<TableReport>& reports()
 }
 
 // Reads the table file or, failing that, builds the tables; timed and reported. nullopt when
-// the build was stopped: nothing is kept, and the next search tries again.
+// the build was stopped by a shutdown: nothing is kept, and the next search tries again.
 template<class Tables>
 std::optional<Tables> readOrBuild(const char* name, const char* file, const SearchControl& control)
 {
@@ -36,8 +36,8 @@ std::optional<Tables> readOrBuild(const char* name, const char* file, const Sear
     std::optional<Tables> tables = Tables::read(tableFolder() + '/' + file);
     const bool read = tables.has_value();
     if (!tables) {
-        tables = Tables::build(control.cancel);
-        if (control.cancelled())
+        tables = Tables::build(control.shutdown);
+        if (control.shuttingDown())
             return std::nullopt;
     }
     const std::chrono::duration<double, std::milli> took = std::chrono::steady_clock::now() - start;

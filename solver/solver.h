@@ -25,8 +25,8 @@ inline constexpr char twentyFourTableFile[] = "tessel-5x5.tables";
 const EightTable& eightTable();
 const FifteenDatabases& fifteenDatabases();
 const TwentyFourTables& twentyFourTables();
-// The same for a search that may be stopped: nullptr when the tables had to be built and the
-// search was stopped meanwhile (the build stops with it).
+// The same for a search that may be stopped: nullptr when the tables had to be built and a
+// shutdown came meanwhile (the build stops with it).
 const FifteenDatabases* fifteenDatabases(const SearchControl& control);
 const TwentyFourTables* twentyFourTables(const SearchControl& control);
 

@@ -22,6 +22,7 @@ SolveService::~SolveService()
         m_startJob.reset();
         m_currentJob.reset();
         m_cancel = true;
+        m_shutdown = true;
     }
     m_wake.notify_all();
     if (m_thread.joinable())
@@ -113,6 +114,7 @@ void SolveService::work()
 
         solver::SearchControl control;
         control.cancel = &m_cancel;
+        control.shutdown = &m_shutdown;
         const solver::Solution solution = m_memory.solve(job.board, control);
 
         lock.lock();

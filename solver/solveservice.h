@@ -63,6 +63,7 @@ private:
     std::optional<Job> m_currentJob;
     std::optional<Job> m_running;
     std::atomic<bool> m_cancel { false };
+    std::atomic<bool> m_shutdown { false }; // the service is going: a tables build stops too
     // The worker's alone: a board a move away from one solved before costs one bounded search.
     solver::SolutionMemory m_memory;
     std::atomic<int> m_undelivered { 0 }; // answers posted to the event loop, not yet emitted

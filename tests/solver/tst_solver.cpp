@@ -125,21 +125,21 @@ private slots:
         setTableFolder(QCoreApplication::applicationDirPath().toStdString());
     }
 
-    // First, while no table is loaded: without table files, a stopped search stops the build.
-    void aStoppedSearchStopsTheTablesBuild()
+    // First, while no table is loaded: without table files, a shutdown stops the build.
+    void aShutdownStopsTheTablesBuild()
     {
         QTemporaryDir empty;
         setTableFolder(empty.path().toStdString());
-        std::atomic<bool> cancel { false };
+        std::atomic<bool> shutdown { false };
         SearchControl control;
-        control.cancel = &cancel;
+        control.shutdown = &shutdown;
         Solution solution;
         solution.found = true;
         QElapsedTimer clock;
         clock.start();
         std::thread search([&] { solution = solve(goalBoard(4), control); });
         QThread::msleep(200);
-        cancel = true;
+        shutdown = true;
         search.join();
         // The build takes many seconds of a core; stopped, it ends within a few of its steps.
         QVERIFY2(clock.elapsed() < 5000, qPrintable(QString::number(clock.elapsed())));
@@ -149,7 +149,7 @@ private slots:
             QVERIFY(report.name.find("4 x 4") == std::string::npos);
         // Nothing half built is kept: the next search reads the file.
         setTableFolder(QCoreApplication::applicationDirPath().toStdString());
-        cancel = false;
+        shutdown = false;
         QVERIFY(fifteenDatabases(control) != nullptr);
         QVERIFY(fifteenDatabases().groups().front().mapped());
         QVERIFY(solve(goalBoard(4), control).found);
