@@ -12,7 +12,10 @@
 #include <QProcess>
 #include <QRegularExpression>
 #include <QTemporaryDir>
+#include <QThread>
 #include <QTimer>
+
+#include <chrono>
 
 #include <algorithm>
 #include <numeric>
@@ -37,6 +40,8 @@ struct SolveRun
     QStringList tableLines;
     double tablesMB = 0;
     std::vector<Solved> boards;
+    std::vector<Solved> offPath; // --off-path: the boards a move off each path (ms, nodes)
+    int offPathWrong = 0;
 };
 
 // tessel-solve with `arguments` and `input` on its standard input.
@@ -56,12 +61,19 @@ SolveRun runSolver(const QStringList& arguments, const QByteArray& input = {})
     static const QRegularExpression board(QStringLiteral(
         R"(^(\d+) \(([\d.]+) ms, [\d.]+ ms wall, (\d+) nodes\):.*; (?:expected|shortest known) (\d+), (ok|[\d.]+x))"));
     static const QRegularExpression tables(QStringLiteral(R"(^tables: ([\d.]+) MB)"));
+    static const QRegularExpression offPath(
+        QStringLiteral(R"(^  off path \(block \d+\): (\d+) \(([\d.]+) ms, (\d+) nodes\)(.*)$)"));
     const QStringList lines = QString::fromUtf8(process.readAllStandardOutput()).split(u'\n');
     for (const QString& line : lines) {
         if (line.startsWith(QLatin1String("table: ")))
             run.tableLines << line.mid(7);
         if (const auto m = tables.match(line); m.hasMatch())
             run.tablesMB = m.captured(1).toDouble();
+        if (const auto m = offPath.match(line); m.hasMatch()) {
+            run.offPath.push_back({ m.captured(2).toDouble(), m.captured(3).toULongLong(),
+                                    m.captured(1).toInt(), 0, m.captured(4).isEmpty() });
+            run.offPathWrong += m.captured(4).isEmpty() ? 0 : 1;
+        }
         if (const auto m = board.match(line); m.hasMatch()) {
             run.boards.push_back({ m.captured(2).toDouble(), m.captured(3).toULongLong(),
                                    m.captured(1).toInt(), m.captured(4).toInt(),
@@ -146,10 +158,17 @@ bool wouldComplete(const tessel::AnaForm& form, int cell)
     return game.move(cell) && game.isComplete();
 }
 
+struct HintRuns
+{
+    Runs afterMove; // by the wall clock
+    Runs afterMoveProcessor; // the solving thread's processor time from the move to the hint
+    Runs onPath;
+};
+
 // Hints on N x N games in the game window: pressed at once after a random move (a walk away
-// from every known solution: each board is new, its search just begun), then pressed after
-// following the previous hint.
-std::pair<Runs, Runs> hintTimes(int gridSize, int rounds)
+// from the known solution: each board is new, its search just begun, one move off the path
+// of the board before), then pressed after following the previous hint.
+HintRuns hintTimes(int gridSize, int rounds)
 {
     using namespace tessel;
     QTemporaryDir dir;
@@ -162,7 +181,8 @@ std::pair<Runs, Runs> hintTimes(int gridSize, int rounds)
     form.show();
     form.ParçalaraBölSeçeneği_Click(gridSize - 3);
     form.YeniOyunDüğmesi_Click();
-    std::pair<Runs, Runs> runs;
+    HintRuns runs;
+    const SolveService& service = form.hints()->service();
     std::mt19937 random { uint32_t(gridSize) };
     int lastBlank = -1;
     for (int round = 0; round < rounds; ++round) {
@@ -173,10 +193,21 @@ std::pair<Runs, Runs> hintTimes(int gridSize, int rounds)
                 && !wouldComplete(form, c))
                 moves.push_back(c);
         lastBlank = form.BlankIndex();
+        const auto before = service.processorTime();
         form.DağınıkParçalar_Click(
             moves[std::uniform_int_distribution<size_t>(0, moves.size() - 1)(random)]);
-        if (const auto ms = timeHint(form))
-            runs.first.runs.push_back({ false, *ms, -1 });
+        if (const auto ms = timeHint(form)) {
+            runs.afterMove.runs.push_back({ false, *ms, -1 });
+            // The search may still be winding down its last steps: taken once it is idle.
+            QElapsedTimer waited;
+            waited.start();
+            while (service.busy() && waited.elapsed() < 60000) {
+                QCoreApplication::processEvents();
+                QThread::msleep(1);
+            }
+            const std::chrono::duration<double, std::milli> used = service.processorTime() - before;
+            runs.afterMoveProcessor.runs.push_back({ false, used.count(), -1 });
+        }
     }
     for (int round = 0; round < rounds; ++round) {
         const int cell = form.hints()->outlinedCell();
@@ -186,11 +217,163 @@ std::pair<Runs, Runs> hintTimes(int gridSize, int rounds)
             form.DağınıkParçalar_Click(cell);
         }
         if (const auto ms = timeHint(form))
-            runs.second.runs.push_back({ false, *ms, -1 });
+            runs.onPath.runs.push_back({ false, *ms, -1 });
     }
-    if (runs.first.runs.size() < size_t(rounds) || runs.second.runs.size() < size_t(rounds))
-        runs.first.failure = runs.second.failure = QStringLiteral("a hint did not come");
+    if (runs.afterMove.runs.size() < size_t(rounds) || runs.onPath.runs.size() < size_t(rounds))
+        runs.afterMove.failure = runs.afterMoveProcessor.failure = runs.onPath.failure
+            = QStringLiteral("a hint did not come");
     return runs;
+}
+
+// The boards one move off each of Korf's 100 paths, solved again knowing the path, as the
+// game's worker does after a move.
+void offPathRows(Table& table, const SolveRun& fifteen)
+{
+    if (fifteen.offPath.empty()) {
+        table.add({ QStringLiteral("re-solve one move off the path"),
+                    {},
+                    {},
+                    {},
+                    {},
+                    {},
+                    QStringLiteral("not measured") });
+        return;
+    }
+    std::vector<double> ms, nodes;
+    for (const Solved& s : fifteen.offPath) {
+        ms.push_back(s.ms);
+        nodes.push_back(double(s.nodes));
+    }
+    const double median = percentile(ms, 0.5);
+    const double worst = *std::max_element(ms.begin(), ms.end());
+    const bool exact = fifteen.offPathWrong == 0;
+    table.add({ QStringLiteral("Korf's 100, a move off the path, re-solved knowing it"),
+                QString::number(ms.size()),
+                formatMs(*std::min_element(ms.begin(), ms.end())),
+                formatMs(median),
+                {},
+                QStringLiteral("median <= 5 ms"),
+                median <= 5 && exact ? QStringLiteral("met") : QStringLiteral("MISSED") });
+    table.add(valueLine(QStringLiteral("  90th percentile"), percentile(ms, 0.9)));
+    table.add(
+        valueLine(QStringLiteral("  worst"), worst, QStringLiteral("<= 500 ms"), worst <= 500));
+    table.add({ QStringLiteral("  nodes expanded: %1 million in all, median %2 thousand")
+                    .arg(std::accumulate(nodes.begin(), nodes.end(), 0.0) / 1e6, 0, 'f', 1)
+                    .arg(percentile(nodes, 0.5) / 1e3, 0, 'f', 0),
+                {},
+                {},
+                {},
+                {},
+                {},
+                {} });
+    table.add({ exact ? QStringLiteral("  every length d - 1 or d + 1, reaching the goal")
+                      : QStringLiteral("  %1 lengths WRONG").arg(fifteen.offPathWrong),
+                {},
+                {},
+                {},
+                {},
+                {},
+                {} });
+}
+
+// The resident pages of a process's mappings of the table files, in KB: all, and those shared
+// with another process; and the whole process's resident size.
+struct Residence
+{
+    double tablesKB = 0, sharedKB = 0, privateKB = 0, processKB = 0;
+    bool readOnlyFileMapping = false;
+};
+
+Residence residence(qint64 pid)
+{
+    Residence r;
+    QFile smaps(QStringLiteral("/proc/%1/smaps").arg(pid));
+    if (!smaps.open(QIODevice::ReadOnly))
+        return r;
+    static const QRegularExpression header(
+        QStringLiteral(R"(^[0-9a-f]+-[0-9a-f]+ (\S+) .*?(\S*)$)"));
+    static const QRegularExpression field(QStringLiteral(R"(^(\w+):\s+(\d+) kB)"));
+    bool inTables = false;
+    for (const QByteArray& raw : smaps.readAll().split('\n')) {
+        const QString line = QString::fromUtf8(raw);
+        if (const auto m = header.match(line); m.hasMatch()) {
+            inTables = m.captured(2).endsWith(QLatin1String(".tables"));
+            if (inTables && !m.captured(1).contains(u'w'))
+                r.readOnlyFileMapping = true;
+            continue;
+        }
+        const auto f = field.match(line);
+        if (!f.hasMatch())
+            continue;
+        const double kb = f.captured(2).toDouble();
+        if (f.captured(1) == QLatin1String("Rss"))
+            r.processKB += kb;
+        if (!inTables)
+            continue;
+        if (f.captured(1) == QLatin1String("Rss"))
+            r.tablesKB += kb;
+        else if (f.captured(1).startsWith(QLatin1String("Shared_")))
+            r.sharedKB += kb;
+        else if (f.captured(1).startsWith(QLatin1String("Private_")))
+            r.privateKB += kb;
+    }
+    return r;
+}
+
+// Two processes holding the 4 x 4 and 5 x 5 tables at once: what the second one's tables cost.
+void mappingRows(Table& table)
+{
+    const QString program
+        = QCoreApplication::applicationDirPath() + QStringLiteral("/tessel-solve");
+    QProcess first, second;
+    auto startHolding = [&](QProcess& process) {
+        process.start(program, { QStringLiteral("--tables") });
+        // The tables are loaded once it says so; it then waits on its open standard input.
+        while (process.waitForReadyRead(30000))
+            if (process.peek(1 << 16).contains("tables: "))
+                return true;
+        return false;
+    };
+    const bool held = startHolding(first) && startHolding(second);
+    const Residence r = held ? residence(second.processId()) : Residence {};
+    for (QProcess* p : { &first, &second }) {
+        p->closeWriteChannel();
+        p->waitForFinished(30000);
+    }
+    if (!held || r.tablesKB <= 0) {
+        table.add({ QStringLiteral("tables mapped, a second process"),
+                    {},
+                    {},
+                    {},
+                    {},
+                    {},
+                    QStringLiteral("not measured") });
+        return;
+    }
+    const bool shared = r.readOnlyFileMapping && r.privateKB < 64;
+    table.add({ QStringLiteral("tables mapped by a second process at once, resident"),
+                QStringLiteral("1"),
+                {},
+                {},
+                QString::number(r.tablesKB / 1024, 'f', 2),
+                QStringLiteral("read-only, shared"),
+                shared ? QStringLiteral("met") : QStringLiteral("MISSED") });
+    table.add({ QStringLiteral("  of it shared %1 MB, private %2 MB")
+                    .arg(r.sharedKB / 1024, 0, 'f', 2)
+                    .arg(r.privateKB / 1024, 0, 'f', 2),
+                {},
+                {},
+                {},
+                {},
+                {},
+                {} });
+    table.add({ QStringLiteral("  that process's whole resident memory"),
+                QStringLiteral("1"),
+                {},
+                {},
+                QString::number(r.processKB / 1024, 'f', 2),
+                {},
+                {} });
 }
 
 } // namespace
@@ -203,9 +386,10 @@ void solverPart(Table& table)
                        "thread's clock (processor time, whatever else the machine runs)"));
 
     const SolveRun built = runSolver({ QStringLiteral("--tables"), QStringLiteral("--build") });
-    const SolveRun fifteen = runSolver({ QStringLiteral("--tables"), QStringLiteral("--korf"),
-                                         QStringLiteral("--check"), QStringLiteral("--stats"),
-                                         data + QStringLiteral("/korf100.txt") });
+    const SolveRun fifteen
+        = runSolver({ QStringLiteral("--tables"), QStringLiteral("--korf"),
+                      QStringLiteral("--check"), QStringLiteral("--stats"),
+                      QStringLiteral("--off-path"), data + QStringLiteral("/korf100.txt") });
     const SolveRun twentyFour
         = runSolver({ QStringLiteral("--korf"), QStringLiteral("--check"),
                       QStringLiteral("--stats"), data + QStringLiteral("/korf24.txt") });
@@ -272,6 +456,9 @@ void solverPart(Table& table)
                     {} });
     }
 
+    offPathRows(table, fifteen);
+    mappingRows(table);
+
     if (twentyFour.boards.size() != 50) {
         table.add({ QStringLiteral("Korf's 50 (5 x 5)"),
                     {},
@@ -310,12 +497,17 @@ void solverPart(Table& table)
 void hintPart(Table& table)
 {
     table.section(QStringLiteral("(l) hint in the game window: from the key to the block "
-                                 "outlined, by the wall clock (offscreen)"));
+                                 "outlined (offscreen); after a random move, the solving "
+                                 "thread's processor time from the move, which the machine's "
+                                 "load does not stretch"));
     for (int n : { 3, 4 }) {
-        const auto [afterMove, onPath] = hintTimes(n, 40);
-        table.addTimed(QStringLiteral("%1 x %1, pressed at once after a random move").arg(n),
-                       afterMove, 50);
-        table.addTimed(QStringLiteral("%1 x %1, pressed after the hinted move").arg(n), onPath, 50);
+        const HintRuns runs = hintTimes(n, 40);
+        table.addTimed(QStringLiteral("%1 x %1 hint after a random move, solver's CPU time").arg(n),
+                       runs.afterMoveProcessor, 50);
+        table.add(QStringLiteral("  the same by the wall clock, key to block outlined"),
+                  runs.afterMove);
+        table.addTimed(QStringLiteral("%1 x %1, pressed after the hinted move").arg(n), runs.onPath,
+                       50);
     }
 }
 

@@ -78,9 +78,15 @@ public:
         }
     }
 
-    Solution run(const Board& board, int maxLength)
+    Solution run(const Board& board, int minLength, int maxLength, Tile notFirst)
     {
         Solution solution;
+        // The first move's block cannot come from that cell: the search takes it as the cell
+        // the empty one came from.
+        int barredCell = -1;
+        for (int c = 0; c < cellCount && notFirst != 0; ++c)
+            if (board.cells[size_t(c)] == notFirst)
+                barredCell = c;
         for (int c = 0; c < cellCount; ++c) {
             m_cellTile[c] = board.cells[size_t(c)];
             m_tilePos[m_cellTile[c]] = uint8_t(c);
@@ -106,11 +112,20 @@ public:
             m_mirrorSum += m_mirrorExcess[g];
         }
         const int rootH = m_manhattan + 2 * std::max(m_sum, m_mirrorSum);
+        const bool unit = m_weight.numerator == m_weight.denominator;
         int bound = m_weight.numerator * rootH;
+        if (unit) {
+            // No solution is shorter than minLength: the iterations below it would find nothing.
+            bound = std::max(bound, minLength * m_weight.denominator);
+            if (bound > maxLength * m_weight.denominator && m_manhattan != 0)
+                return solution;
+        }
         for (;;) {
             m_nextBound = std::numeric_limits<int>::max();
             m_path.clear();
-            if (m_manhattan == 0 || depthFirst(0, bound, -1)) {
+            if (m_manhattan == 0
+                || (unit ? depthFirst<true>(0, bound, barredCell)
+                         : depthFirst<false>(0, bound, barredCell))) {
                 solution.found = true;
                 solution.shortest = m_weight.numerator == m_weight.denominator;
                 solution.moves = m_path;
@@ -120,8 +135,7 @@ public:
                 break;
             bound = m_nextBound;
             // With weight 1 the bound is a length: past maxLength nothing is wanted.
-            if (m_weight.numerator == m_weight.denominator
-                && bound > maxLength * m_weight.denominator)
+            if (unit && bound > maxLength * m_weight.denominator)
                 break;
         }
         solution.nodes = m_nodes;
@@ -187,9 +201,13 @@ private:
     }
 
     // Expands a board within the bound that is not the goal; true once the goal is reached,
-    // with the moves in m_path. Children over the bound are not entered.
+    // with the moves in m_path. Each child is judged and, within the bound, entered at once:
+    // no list of children, no ordering, which costs fewer nodes a second than it saves.
+    template<bool unitWeight>
     bool depthFirst(int g, int bound, int previousBlank)
     {
+        const int numerator = unitWeight ? 1 : m_weight.numerator;
+        const int denominator = unitWeight ? 1 : m_weight.denominator;
         if ((++m_nodes & 0x3FFF) == 0) {
             m_capped = m_control.nodeLimit && m_nodes > m_control.nodeLimit;
             m_stopped = m_capped || m_control.cancelled();
@@ -197,96 +215,74 @@ private:
         if (m_stopped)
             return false;
 
-        struct Child
-        {
-            int from, manhattan, group, excess, sum, mirrorGroup, mirrorExcess, mirrorSum, estimate;
-            uint32_t index, mirrorIndex;
-            Tile tile;
-        };
-        Child children[4];
-        int count = 0;
         const int blank = m_blank;
-        const int childG = m_weight.denominator * (g + 1);
+        const int childG = denominator * (g + 1);
         for (int i = 0; i < m_neighbourCount[blank]; ++i) {
             const int from = m_neighbours[blank][i];
             if (from == previousBlank)
                 continue;
-            Child c;
-            c.from = from;
-            c.tile = m_cellTile[from];
+            const Tile tile = m_cellTile[from];
             // The block slides into the empty cell.
-            c.manhattan = m_manhattan + m_distance[c.tile][blank] - m_distance[c.tile][from];
-            c.group = m_groupOf[c.tile];
-            c.index = movedIndex(c.tile, from, blank);
-            c.excess = halfExcess(c.group, c.index);
-            c.sum = m_sum - m_excess[c.group] + c.excess;
+            const int manhattan = m_manhattan + m_distance[tile][blank] - m_distance[tile][from];
+            const int group = m_groupOf[tile];
+            const uint32_t index = movedIndex(tile, from, blank);
+            const int excess = halfExcess(group, index);
+            const int sum = m_sum - m_excess[group] + excess;
             // The board's own sum alone may already exceed the bound: no need of the mirror's.
-            c.estimate = childG + m_weight.numerator * (c.manhattan + 2 * c.sum);
-            c.mirrorGroup = m_groupOf[m_mirrorTile[c.tile]];
-            c.mirrorIndex = 0;
-            c.mirrorExcess = 0;
-            c.mirrorSum = 0;
-            if (c.estimate <= bound) {
-                c.mirrorIndex = movedMirrorIndex(c.tile, from, blank);
-                c.mirrorExcess = halfExcess(c.mirrorGroup, c.mirrorIndex);
-                c.mirrorSum = m_mirrorSum - m_mirrorExcess[c.mirrorGroup] + c.mirrorExcess;
-                c.estimate = std::max(
-                    c.estimate, childG + m_weight.numerator * (c.manhattan + 2 * c.mirrorSum));
-            }
-            if (c.estimate > bound) {
-                // The next bound is the least estimate over it; one that stopped early at the
-                // board's own sum is still no more than its full estimate would be.
-                m_nextBound = std::min(m_nextBound, c.estimate);
+            // The next bound is the least estimate over it; one that stopped early at the
+            // board's own sum is still no more than its full estimate would be.
+            int estimate = childG + numerator * (manhattan + 2 * sum);
+            if (estimate > bound) {
+                m_nextBound = std::min(m_nextBound, estimate);
                 continue;
             }
-            if (c.manhattan == 0) {
-                m_path.push_back(c.tile);
-                return true;
+            const int mirrorGroup = m_groupOf[m_mirrorTile[tile]];
+            const uint32_t mirrorIndex = movedMirrorIndex(tile, from, blank);
+            const int mirrorExcess = halfExcess(mirrorGroup, mirrorIndex);
+            const int mirrorSum = m_mirrorSum - m_mirrorExcess[mirrorGroup] + mirrorExcess;
+            estimate = childG + numerator * (manhattan + 2 * std::max(sum, mirrorSum));
+            if (estimate > bound) {
+                m_nextBound = std::min(m_nextBound, estimate);
+                continue;
             }
-            // The most promising child first: in the last iteration the goal comes sooner.
-            int at = count++;
-            for (; at > 0 && children[at - 1].estimate > c.estimate; --at)
-                children[at] = children[at - 1];
-            children[at] = c;
-        }
-
-        for (int i = 0; i < count; ++i) {
-            const Child& c = children[i];
-            const uint32_t oldIndex = m_index[c.group];
-            const uint32_t oldMirrorIndex = m_mirrorIndex[c.mirrorGroup];
-            const int oldExcess = m_excess[c.group];
-            const int oldMirror = m_mirrorExcess[c.mirrorGroup];
-            const int oldManhattan = m_manhattan, oldSum = m_sum, oldMirrorSum = m_mirrorSum;
-            m_index[c.group] = c.index;
-            m_mirrorIndex[c.mirrorGroup] = c.mirrorIndex;
-            m_excess[c.group] = c.excess;
-            m_mirrorExcess[c.mirrorGroup] = c.mirrorExcess;
-            m_sum = c.sum;
-            m_mirrorSum = c.mirrorSum;
-            m_manhattan = c.manhattan;
-            m_tilePos[c.tile] = uint8_t(blank);
-            m_cellTile[blank] = c.tile;
-            m_cellTile[c.from] = 0;
-            m_tilePos[0] = uint8_t(c.from);
-            m_blank = c.from;
-            m_path.push_back(c.tile);
-
-            if (depthFirst(g + 1, bound, blank))
+            m_path.push_back(tile);
+            if (manhattan == 0)
                 return true;
 
-            m_path.pop_back();
+            const uint32_t oldIndex = m_index[group];
+            const uint32_t oldMirrorIndex = m_mirrorIndex[mirrorGroup];
+            const int oldExcess = m_excess[group];
+            const int oldMirror = m_mirrorExcess[mirrorGroup];
+            const int oldManhattan = m_manhattan, oldSum = m_sum, oldMirrorSum = m_mirrorSum;
+            m_index[group] = index;
+            m_mirrorIndex[mirrorGroup] = mirrorIndex;
+            m_excess[group] = excess;
+            m_mirrorExcess[mirrorGroup] = mirrorExcess;
+            m_sum = sum;
+            m_mirrorSum = mirrorSum;
+            m_manhattan = manhattan;
+            m_tilePos[tile] = uint8_t(blank);
+            m_cellTile[blank] = tile;
+            m_cellTile[from] = 0;
+            m_tilePos[0] = uint8_t(from);
+            m_blank = from;
+
+            if (depthFirst<unitWeight>(g + 1, bound, blank))
+                return true;
+
             m_blank = blank;
             m_tilePos[0] = uint8_t(blank);
-            m_cellTile[c.from] = c.tile;
+            m_cellTile[from] = tile;
             m_cellTile[blank] = 0;
-            m_tilePos[c.tile] = uint8_t(c.from);
+            m_tilePos[tile] = uint8_t(from);
             m_manhattan = oldManhattan;
             m_sum = oldSum;
             m_mirrorSum = oldMirrorSum;
-            m_excess[c.group] = oldExcess;
-            m_mirrorExcess[c.mirrorGroup] = oldMirror;
-            m_index[c.group] = oldIndex;
-            m_mirrorIndex[c.mirrorGroup] = oldMirrorIndex;
+            m_excess[group] = oldExcess;
+            m_mirrorExcess[mirrorGroup] = oldMirror;
+            m_index[group] = oldIndex;
+            m_mirrorIndex[mirrorGroup] = oldMirrorIndex;
+            m_path.pop_back();
             if (m_stopped)
                 return false;
         }
@@ -339,24 +335,26 @@ const FifteenDatabases::Partition& FifteenDatabases::standardPartition()
     return partition;
 }
 
-FifteenDatabases FifteenDatabases::build(const Partition& partition)
+FifteenDatabases FifteenDatabases::build(const std::atomic<bool>* stop, const Partition& partition)
 {
     FifteenDatabases db;
     for (const auto& group : partition)
-        db.m_groups.push_back(PatternDatabase::build(side, group));
+        db.m_groups.push_back(PatternDatabase::build(side, group, stop));
     return db;
 }
 
 std::optional<FifteenDatabases> FifteenDatabases::read(const std::string& path)
 {
-    FifteenDatabases db;
-    std::vector<std::span<uint8_t>> tables;
+    std::vector<size_t> sizes;
     for (const auto& group : standardPartition())
-        db.m_groups.push_back(PatternDatabase::empty(side, group));
-    for (auto& group : db.m_groups)
-        tables.push_back(group.bytes());
-    if (!readTableFile(path, signatureOf(standardPartition()), tables))
+        sizes.push_back(PatternDatabase::entryBytes(side, group.size()));
+    auto tables = mapTableFile(path, signatureOf(standardPartition()), sizes);
+    if (!tables)
         return std::nullopt;
+    FifteenDatabases db;
+    for (size_t g = 0; g < sizes.size(); ++g)
+        db.m_groups.push_back(
+            PatternDatabase::over(side, standardPartition()[g], std::move((*tables)[g])));
     return db;
 }
 
@@ -401,12 +399,13 @@ int FifteenDatabases::lowerBound(const Board& board) const
 }
 
 Solution solveFifteen(const Board& board, const FifteenDatabases& databases,
-                      const SearchControl& control, Weight weight, int maxLength)
+                      const SearchControl& control, Weight weight, int maxLength, int minLength,
+                      Tile notFirst)
 {
     if (board.size != side || !isSolvable(board))
         return {};
     Search search(databases, control, weight);
-    return search.run(board, maxLength);
+    return search.run(board, minLength, maxLength, notFirst);
 }
 
 } // namespace tessel::solver

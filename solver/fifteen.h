@@ -20,7 +20,9 @@ public:
     // The groups the game uses; see solver/README.md for why these.
     static const Partition& standardPartition();
 
-    static FifteenDatabases build(const Partition& partition = standardPartition());
+    // Once `stop` is set the build ends soon, with databases that are no use.
+    static FifteenDatabases build(const std::atomic<bool>* stop = nullptr,
+                                  const Partition& partition = standardPartition());
     // The databases of the standard partition from a file written by write(); nullopt when the
     // file is missing, of another partition or damaged.
     static std::optional<FifteenDatabases> read(const std::string& path);
@@ -44,8 +46,13 @@ struct Weight
 };
 
 // Solves a solvable 4 x 4 board. With weight 1 the solution is a shortest one. `maxLength`
-// stops the search without a solution once every solution left would be longer.
+// stops the search without a solution once every solution left would be longer; `minLength`,
+// a length the caller knows no solution to be shorter than, skips the iterations below it
+// (both apply to weight 1 only). With both equal, one bounded search settles whether a
+// solution of that length exists. `notFirst`, when not 0, is a block the solution must not
+// move first (the caller knows every solution moving it first to be too long).
 Solution solveFifteen(const Board& board, const FifteenDatabases& databases,
-                      const SearchControl& control = {}, Weight weight = {}, int maxLength = 255);
+                      const SearchControl& control = {}, Weight weight = {}, int maxLength = 255,
+                      int minLength = 0, Tile notFirst = 0);
 
 } // namespace tessel::solver

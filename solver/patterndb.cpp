@@ -65,11 +65,27 @@ PatternDatabase PatternDatabase::empty(int width, std::vector<Tile> tiles)
     db.m_width = width;
     db.m_entries = placementCount(int(tiles.size()), width * width);
     db.m_tiles = std::move(tiles);
-    db.m_nibbles.assign(size_t((db.m_entries + 1) / 2), 0);
+    db.m_nibbles = TableBytes(size_t((db.m_entries + 1) / 2), 0);
     return db;
 }
 
-PatternDatabase PatternDatabase::build(int width, std::vector<Tile> tiles)
+size_t PatternDatabase::entryBytes(int width, size_t tileCount)
+{
+    return size_t((placementCount(int(tileCount), width * width) + 1) / 2);
+}
+
+PatternDatabase PatternDatabase::over(int width, std::vector<Tile> tiles, TableBytes bytes)
+{
+    PatternDatabase db;
+    db.m_width = width;
+    db.m_entries = placementCount(int(tiles.size()), width * width);
+    db.m_tiles = std::move(tiles);
+    db.m_nibbles = std::move(bytes);
+    return db;
+}
+
+PatternDatabase PatternDatabase::build(int width, std::vector<Tile> tiles,
+                                       const std::atomic<bool>* stop)
 {
     PatternDatabase db = empty(width, std::move(tiles));
     const Geometry geo(width);
@@ -101,9 +117,12 @@ PatternDatabase PatternDatabase::build(int width, std::vector<Tile> tiles)
     }
 
     uint8_t cells[32];
+    uint32_t sinceLook = 0;
     for (int depth = 0; !frontier.empty(); ++depth) {
         next.clear();
         for (const uint64_t item : frontier) {
+            if (stop && ++sinceLook % 4096 == 0 && stop->load(std::memory_order_relaxed))
+                return db;
             const uint32_t index = uint32_t(item / 32);
             const int blank = int(item % 32);
             if (expanded(index) & (1u << blank))
@@ -136,6 +155,7 @@ PatternDatabase PatternDatabase::build(int width, std::vector<Tile> tiles)
         std::swap(frontier, next);
     }
 
+    const std::span<uint8_t> nibbles = db.m_nibbles.writable();
     for (uint32_t index = 0; index < db.m_entries; ++index) {
         unrankPlacement(index, k, n, cells);
         int manhattan = 0;
@@ -143,7 +163,7 @@ PatternDatabase PatternDatabase::build(int width, std::vector<Tile> tiles)
             manhattan += geo.manhattan(cells[i], home[i]);
         const int half = (distance[index] - manhattan) / 2;
         db.m_largest = std::max(db.m_largest, half);
-        db.m_nibbles[index >> 1] |= uint8_t(std::min(half, 15) << ((index & 1) * 4));
+        nibbles[index >> 1] |= uint8_t(std::min(half, 15) << ((index & 1) * 4));
     }
     return db;
 }

@@ -8,6 +8,7 @@
 #include "solver/puzzle.h"
 #include "solver/tablefile.h"
 
+#include <atomic>
 #include <cstdint>
 #include <vector>
 
@@ -19,10 +20,15 @@ public:
     PatternDatabase() = default;
 
     // Built by a breadth-first search back from the goal over the group's placements and the
-    // empty cell's reach (a few seconds for six blocks on 4 x 4). Width 3 to 5.
-    static PatternDatabase build(int width, std::vector<Tile> tiles);
-    // An empty database of that shape, for reading its bytes in.
+    // empty cell's reach (a few seconds for six blocks on 4 x 4). Width 3 to 5. Once `stop` is
+    // set the search ends soon, leaving a database that is no use.
+    static PatternDatabase build(int width, std::vector<Tile> tiles,
+                                 const std::atomic<bool>* stop = nullptr);
+    // An empty database of that shape (its entries all 0, a bound still).
     static PatternDatabase empty(int width, std::vector<Tile> tiles);
+    // A database of that shape over bytes read elsewhere, of entryBytes() bytes.
+    static PatternDatabase over(int width, std::vector<Tile> tiles, TableBytes bytes);
+    static size_t entryBytes(int width, size_t tileCount);
 
     int width() const { return m_width; }
     const std::vector<Tile>& tiles() const { return m_tiles; }
@@ -37,8 +43,8 @@ public:
     // The whole value: Manhattan distance plus twice the half excess.
     int value(const uint8_t* cells) const;
 
-    std::span<uint8_t> bytes() { return m_nibbles; }
     std::span<const uint8_t> bytes() const { return m_nibbles; }
+    bool mapped() const { return m_nibbles.mapped(); }
     // The largest half excess the search found; above 15 the entries keep 15, still a bound.
     int largestHalfExcess() const { return m_largest; }
 

@@ -5,6 +5,9 @@
 
 #include <QCoreApplication>
 
+#include <pthread.h>
+#include <time.h>
+
 namespace tessel {
 
 SolveService::SolveService(QObject* parent)
@@ -19,6 +22,7 @@ SolveService::~SolveService()
         m_startJob.reset();
         m_currentJob.reset();
         m_cancel = true;
+        m_shutdown = true;
     }
     m_wake.notify_all();
     if (m_thread.joinable())
@@ -82,6 +86,18 @@ bool SolveService::busy() const
     return m_running || m_startJob || m_currentJob || m_undelivered > 0;
 }
 
+std::chrono::nanoseconds SolveService::processorTime() const
+{
+    const std::lock_guard guard(m_mutex);
+    clockid_t clock {};
+    timespec used {};
+    if (!m_thread.joinable()
+        || pthread_getcpuclockid(const_cast<std::thread&>(m_thread).native_handle(), &clock) != 0
+        || clock_gettime(clock, &used) != 0)
+        return {};
+    return std::chrono::seconds(used.tv_sec) + std::chrono::nanoseconds(used.tv_nsec);
+}
+
 void SolveService::work()
 {
     std::unique_lock lock(m_mutex);
@@ -98,7 +114,8 @@ void SolveService::work()
 
         solver::SearchControl control;
         control.cancel = &m_cancel;
-        const solver::Solution solution = solver::solve(job.board, control);
+        control.shutdown = &m_shutdown;
+        const solver::Solution solution = m_memory.solve(job.board, control);
 
         lock.lock();
         const bool stopped = m_cancel.load() || m_quit;

@@ -5,10 +5,12 @@
 #pragma once
 
 #include "solver/search.h"
+#include "solver/solver.h"
 
 #include <QObject>
 
 #include <atomic>
+#include <chrono>
 #include <condition_variable>
 #include <mutex>
 #include <optional>
@@ -35,6 +37,9 @@ public:
 
     // Whether a board is being solved, waits for it, or its answer waits for the event loop.
     bool busy() const;
+    // The processor time the worker thread has used so far (zero before it starts): what the
+    // searches cost, however busy the machine.
+    std::chrono::nanoseconds processorTime() const;
 
 signals:
     // On the service's thread, for each search that was not stopped. `start` tells which kind
@@ -58,6 +63,9 @@ private:
     std::optional<Job> m_currentJob;
     std::optional<Job> m_running;
     std::atomic<bool> m_cancel { false };
+    std::atomic<bool> m_shutdown { false }; // the service is going: a tables build stops too
+    // The worker's alone: a board a move away from one solved before costs one bounded search.
+    solver::SolutionMemory m_memory;
     std::atomic<int> m_undelivered { 0 }; // answers posted to the event loop, not yet emitted
     bool m_quit = false;
     std::thread m_thread;

@@ -4,6 +4,11 @@
 #include <cstring>
 #include <fstream>
 
+#include <fcntl.h>
+#include <sys/mman.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
 namespace tessel::solver {
 
 namespace {
@@ -34,12 +39,6 @@ void put(std::ofstream& out, T value)
     out.write(reinterpret_cast<const char*>(&value), sizeof value);
 }
 
-template<class T>
-bool get(std::ifstream& in, T& value)
-{
-    return bool(in.read(reinterpret_cast<char*>(&value), sizeof value));
-}
-
 } // namespace
 
 bool writeTableFile(const std::string& path, const std::string& signature,
@@ -65,35 +64,71 @@ bool writeTableFile(const std::string& path, const std::string& signature,
     return std::rename(partial.c_str(), path.c_str()) == 0;
 }
 
-bool readTableFile(const std::string& path, const std::string& signature,
-                   const std::vector<std::span<uint8_t>>& tables)
+std::optional<std::vector<TableBytes>> mapTableFile(const std::string& path,
+                                                    const std::string& signature,
+                                                    const std::vector<size_t>& sizes)
 {
-    std::ifstream in(path, std::ios::binary);
-    char head[sizeof magic];
-    if (!in.read(head, sizeof head) || std::memcmp(head, magic, sizeof magic) != 0)
-        return false;
-    uint32_t length = 0;
-    if (!get(in, length) || length != signature.size())
-        return false;
-    std::string stored(length, '\0');
-    if (!in.read(stored.data(), length) || stored != signature)
-        return false;
-    uint32_t count = 0;
-    if (!get(in, count) || count != tables.size())
-        return false;
-    for (const auto table : tables) {
-        uint64_t size = 0;
-        if (!get(in, size) || size != table.size())
-            return false;
+    // Without blocking: a FIFO put in the file's place would wait for a writer for ever.
+    const int fd = ::open(path.c_str(), O_RDONLY | O_NONBLOCK | O_CLOEXEC);
+    if (fd < 0)
+        return std::nullopt;
+    struct stat info
+    {
+    };
+    const bool regular = ::fstat(fd, &info) == 0 && S_ISREG(info.st_mode);
+    // The whole layout is known from the signature and the sizes: the file must be exactly that.
+    uint64_t expected = sizeof magic + 4 + signature.size() + 4 + 8 * sizes.size() + 8;
+    for (const size_t size : sizes)
+        expected += size;
+    if (!regular || uint64_t(info.st_size) != expected) {
+        ::close(fd);
+        return std::nullopt;
     }
-    for (const auto table : tables)
-        if (!in.read(reinterpret_cast<char*>(table.data()), std::streamsize(table.size())))
-            return false;
+    void* address = ::mmap(nullptr, size_t(expected), PROT_READ, MAP_SHARED, fd, 0);
+    ::close(fd); // the mapping keeps the file
+    if (address == MAP_FAILED)
+        return std::nullopt;
+    const size_t length = size_t(expected);
+    const std::shared_ptr<const void> mapping(
+        address, [length](const void* a) { ::munmap(const_cast<void*>(a), length); });
+    const auto* bytes = static_cast<const uint8_t*>(address);
+    size_t at = 0;
+    auto take = [&](void* out, size_t n) {
+        std::memcpy(out, bytes + at, n);
+        at += n;
+    };
+    char head[sizeof magic];
+    take(head, sizeof head);
+    if (std::memcmp(head, magic, sizeof magic) != 0)
+        return std::nullopt;
+    uint32_t length32 = 0;
+    take(&length32, 4);
+    if (length32 != signature.size()
+        || std::memcmp(bytes + at, signature.data(), signature.size()) != 0)
+        return std::nullopt;
+    at += signature.size();
+    uint32_t count = 0;
+    take(&count, 4);
+    if (count != sizes.size())
+        return std::nullopt;
+    for (const size_t size : sizes) {
+        uint64_t stored = 0;
+        take(&stored, 8);
+        if (stored != size)
+            return std::nullopt;
+    }
+    std::vector<TableBytes> tables;
+    std::vector<std::span<const uint8_t>> views;
+    for (const size_t size : sizes) {
+        views.emplace_back(bytes + at, size);
+        tables.emplace_back(mapping, views.back());
+        at += size;
+    }
     uint64_t sum = 0;
-    if (!get(in, sum))
-        return false;
-    const std::vector<std::span<const uint8_t>> read(tables.begin(), tables.end());
-    return sum == checksum(read) && in.peek() == std::ifstream::traits_type::eof();
+    take(&sum, 8);
+    if (sum != checksum(views))
+        return std::nullopt;
+    return tables;
 }
 
 } // namespace tessel::solver

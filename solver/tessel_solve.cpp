@@ -1,17 +1,20 @@
 // tessel-solve: solves the game's boards from the command line, for tests and benchmarks.
+#include "solver/solveinput.h"
 #include "solver/solver.h"
 
+#include <cerrno>
 #include <chrono>
 #include <cmath>
 #include <cstdio>
 #include <cstring>
 #include <ctime>
 #include <filesystem>
-#include <fstream>
-#include <iostream>
-#include <sstream>
 #include <string>
 #include <vector>
+
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
 
 using namespace tessel::solver;
 
@@ -26,7 +29,7 @@ double threadMilliseconds()
 }
 
 const char usage[]
-    = "usage: tessel-solve [--check] [--korf] [--stats] [--tables] [--build] [FILE]\n"
+    = "usage: tessel-solve [--check] [--korf] [--stats] [--tables] [--build] [--off-path] [FILE]\n"
       "Reads boards, one a line, from FILE or standard input: the N x N numbers (N = 3, 4, 5)\n"
       "in reading order, 0 for the empty cell, the goal 1 2 ... N*N-1 0; a number after them is\n"
       "the board's shortest length. Blank lines and lines starting with # are skipped.\n"
@@ -40,69 +43,18 @@ const char usage[]
       "            however busy the machine), its time by the wall clock, and the nodes expanded\n"
       "  --tables  first read (or build) every table, saying its size and the time it took\n"
       "  --build   build the tables instead of reading their files\n"
-      "Exit status: 0 when every board was solved (and checked), 1 otherwise, 2 for bad usage.\n";
+      "  --off-path  after each 4 x 4 board, each move off its solution's path solved again\n"
+      "            knowing that path (as the game does after a move): length, time, nodes\n"
+      "FILE must be a regular file; a line may hold at most 4096 bytes, numbers at most\n"
+      "N*N-1 on the board and 1000 as a length.\n"
+      "Exit status: 0 when every board was solved (and checked), 1 otherwise, 2 for bad usage\n"
+      "or input that cannot be read through (not a regular file, a line too long).\n";
 
 struct Options
 {
-    bool check = false, korf = false, stats = false, tables = false, build = false;
+    bool check = false, korf = false, stats = false, tables = false, build = false, offPath = false;
     std::string file;
 };
-
-struct Line
-{
-    Board board;
-    int given = -1; // the length the line gives, or -1
-};
-
-std::optional<Line> parseLine(const std::string& text, bool korf, std::string& error)
-{
-    std::istringstream in(text);
-    std::vector<long> numbers;
-    for (long value; in >> value;)
-        numbers.push_back(value);
-    if (!in.eof()) {
-        error = "not a list of numbers";
-        return std::nullopt;
-    }
-    if (korf && !numbers.empty())
-        numbers.erase(numbers.begin()); // the instance's number
-    for (int size : { 3, 4, 5 }) {
-        const size_t cells = size_t(size * size);
-        if (numbers.size() != cells && numbers.size() != cells + 1)
-            continue;
-        Line line;
-        line.board.size = size;
-        for (size_t i = 0; i < cells; ++i) {
-            if (numbers[i] < 0 || numbers[i] >= long(cells)) {
-                error = "a number outside 0 to N*N-1";
-                return std::nullopt;
-            }
-            line.board.cells.push_back(Tile(numbers[i]));
-        }
-        if (numbers.size() == cells + 1)
-            line.given = int(numbers.back());
-        if (korf) {
-            // A half turn takes the top left corner to the bottom right; renaming keeps the order.
-            Board turned { size, std::vector<Tile>(cells) };
-            for (size_t i = 0; i < cells; ++i) {
-                const Tile t = line.board.cells[i];
-                turned.cells[cells - 1 - i] = t == 0 ? 0 : Tile(cells - t);
-            }
-            line.board = turned;
-        }
-        if (!isWellFormed(line.board)) {
-            error = "a number missing or repeated";
-            return std::nullopt;
-        }
-        if (!isSolvable(line.board)) {
-            error = "sliding cannot bring this board home";
-            return std::nullopt;
-        }
-        return line;
-    }
-    error = "not 9, 16 or 25 numbers (and a length)";
-    return std::nullopt;
-}
 
 // Every table read (or built) before any board, each timed on this thread's clock.
 void prepareTables()
@@ -132,20 +84,75 @@ void prepareTables()
     std::fflush(stdout);
 }
 
-int run(const Options& options, std::istream& in)
+// Each move from `board` off its shortest solution's path, and the board it leads to solved
+// again knowing that path, as the game's worker does after a move: one line each with the
+// length, the time on the thread's clock and the nodes. False when one is not d - 1 or d + 1
+// long or does not reach the goal.
+bool reSolveOffPath(const Board& board, const Solution& solution, bool korf)
+{
+    bool good = true;
+    const int d = int(solution.moves.size());
+    const int cells = board.size * board.size;
+    for (int cell = 0; cell < cells; ++cell) {
+        const Tile tile = board.cells[size_t(cell)];
+        Board off = board;
+        if (d == 0 || tile == solution.moves.front() || !slide(off, tile))
+            continue;
+        SolutionMemory memory;
+        memory.remember(board, solution);
+        const double cpuStart = threadMilliseconds();
+        const Solution again = memory.solve(off);
+        const double cpu = threadMilliseconds() - cpuStart;
+        const int length = int(again.moves.size());
+        Board played = off;
+        const bool ok = again.found && again.shortest && (length == d - 1 || length == d + 1)
+            && play(played, again.moves) && isGoal(played);
+        std::printf("  off path (block %d): %d (%.3f ms, %llu nodes)%s\n",
+                    korf ? cells - tile : tile, length, cpu,
+                    static_cast<unsigned long long>(again.nodes), ok ? "" : "; WRONG");
+        good = good && ok;
+    }
+    return good;
+}
+
+// The input's lines: each checked, the boards solved. 0 when every board was solved (and
+// checked), 1 otherwise, 2 when the input itself could not be read through.
+int run(const Options& options, int fd)
 {
     if (options.tables)
         prepareTables();
     bool allGood = true;
+    LineReader reader([fd](char* to, size_t count) {
+        ssize_t got;
+        do
+            got = ::read(fd, to, count);
+        while (got < 0 && errno == EINTR);
+        return long(got);
+    });
     std::string text;
-    for (int lineNumber = 1; std::getline(in, text); ++lineNumber) {
-        const size_t first = text.find_first_not_of(" \t\r");
-        if (first == std::string::npos || text[first] == '#')
+    for (int lineNumber = 1;; ++lineNumber) {
+        const LineReader::Status status = reader.next(text);
+        if (status == LineReader::Status::End)
+            break;
+        if (status == LineReader::Status::TooLong) {
+            std::fprintf(stderr,
+                         "tessel-solve: line %d is longer than any board needs (%zu bytes); "
+                         "stopped\n",
+                         lineNumber, longestInputLine);
+            return 2;
+        }
+        if (status == LineReader::Status::Failed) {
+            std::fprintf(stderr, "tessel-solve: cannot read line %d: %s\n", lineNumber,
+                         std::strerror(errno));
+            return 2;
+        }
+        if (isSkippedLine(text))
             continue;
         std::string error;
-        const auto line = parseLine(text, options.korf, error);
+        const auto line = parseInputLine(text, options.korf, error);
         if (!line) {
             std::printf("line %d: %s\n", lineNumber, error.c_str());
+            std::fflush(stdout);
             allGood = false;
             continue;
         }
@@ -200,6 +207,8 @@ int run(const Options& options, std::istream& in)
             }
         }
         std::printf("%s\n", out.c_str());
+        if (options.offPath && solution.shortest && line->board.size == 4)
+            allGood = reSolveOffPath(line->board, solution, options.korf) && allGood;
         std::fflush(stdout);
     }
     return allGood ? 0 : 1;
@@ -222,6 +231,8 @@ int main(int argc, char* argv[])
             options.tables = true;
         else if (arg == "--build")
             options.build = true;
+        else if (arg == "--off-path")
+            options.offPath = true;
         else if (arg == "--help" || arg == "-h") {
             std::fputs(usage, stdout);
             return 0;
@@ -241,11 +252,27 @@ int main(int argc, char* argv[])
     setTableFolder(options.build ? std::string("/nonexistent")
                                  : (self.empty() ? std::string(".") : self.parent_path().string()));
     if (options.file.empty())
-        return run(options, std::cin);
-    std::ifstream in(options.file);
-    if (!in) {
-        std::fprintf(stderr, "tessel-solve: cannot read %s\n", options.file.c_str());
+        return run(options, STDIN_FILENO);
+    // A regular file only: a folder reads as nothing, a FIFO may wait for ever, a device may
+    // never end.
+    const int fd = ::open(options.file.c_str(), O_RDONLY | O_NONBLOCK | O_CLOEXEC);
+    struct stat info
+    {
+    };
+    if (fd < 0 || ::fstat(fd, &info) != 0) {
+        std::fprintf(stderr, "tessel-solve: cannot read %s: %s\n", options.file.c_str(),
+                     std::strerror(errno));
         return 2;
     }
-    return run(options, in);
+    if (!S_ISREG(info.st_mode)) {
+        std::fprintf(stderr,
+                     "tessel-solve: %s is not a regular file (%s); give a file, or pipe the "
+                     "boards to standard input\n",
+                     options.file.c_str(), S_ISDIR(info.st_mode) ? "a folder" : "a special file");
+        ::close(fd);
+        return 2;
+    }
+    const int status = run(options, fd);
+    ::close(fd);
+    return status;
 }

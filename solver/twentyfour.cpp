@@ -34,42 +34,44 @@ void forNeighbours(int cell, int rows, Visit&& visit)
 
 // The exact moves left to bring blocks home to `homes`, the other blocks free to stand anywhere,
 // for every placement of those blocks and the empty cell on the lowest `rows` rows.
-TableBytes exactTable(int rows, const std::vector<int>& homes)
+TableBytes exactTable(int rows, const std::vector<int>& homes, const std::atomic<bool>* stop)
 {
     const int cells = rows * side;
-    const int k = std::min(int(homes.size()), 6); // and the empty cell: at most 7 places
-    TableBytes distance(size_t(placementCount(k + 1, cells)), unreached);
+    const size_t k = std::min<size_t>(homes.size(), 6); // and the empty cell: at most 7 places
+    std::vector<uint8_t> distance(size_t(placementCount(int(k) + 1, cells)), unreached);
     std::vector<uint32_t> queue;
     uint8_t place[8] {};
-    for (int i = 0; i < k; ++i)
-        place[i] = uint8_t(homes[size_t(i)]);
+    std::transform(homes.begin(), homes.begin() + long(k), place,
+                   [](int home) { return uint8_t(home); });
     for (int blank = 0; blank < cells; ++blank) {
         if (std::find(homes.begin(), homes.end(), blank) != homes.end())
             continue;
         place[k] = uint8_t(blank);
-        const uint32_t index = rankPlacement(place, k + 1, cells);
+        const uint32_t index = rankPlacement(place, int(k) + 1, cells);
         distance[index] = 0;
         queue.push_back(index);
     }
     for (size_t head = 0; head < queue.size(); ++head) {
+        if (stop && head % 4096 == 0 && stop->load(std::memory_order_relaxed))
+            break;
         const uint8_t d = distance[queue[head]];
-        unrankPlacement(queue[head], k + 1, cells, place);
+        unrankPlacement(queue[head], int(k) + 1, cells, place);
         const int blank = place[k];
         forNeighbours(blank, rows, [&](int to) {
             std::array<uint8_t, 8> moved;
             std::copy(place, place + 8, moved.begin());
-            for (int i = 0; i < k; ++i)
+            for (size_t i = 0; i < k; ++i)
                 if (moved[i] == to)
                     moved[i] = uint8_t(blank);
             moved[k] = uint8_t(to);
-            const uint32_t index = rankPlacement(moved.data(), k + 1, cells);
+            const uint32_t index = rankPlacement(moved.data(), int(k) + 1, cells);
             if (distance[index] == unreached) {
                 distance[index] = uint8_t(d + 1);
                 queue.push_back(index);
             }
         });
     }
-    return distance;
+    return TableBytes(std::move(distance));
 }
 
 int cellOf(const Board& board, Tile tile)
@@ -383,28 +385,25 @@ std::optional<Moves> finish(const Placement& placement, const FifteenDatabases& 
 
 } // namespace
 
-TwentyFourTables TwentyFourTables::sized()
+TwentyFourTables TwentyFourTables::build(const std::atomic<bool>* stop)
 {
     TwentyFourTables tables;
-    tables.m_row.assign(size_t(placementCount(5, cellCount)), 0);
-    tables.m_column.assign(size_t(placementCount(5, cellCount - side)), 0);
-    return tables;
-}
-
-TwentyFourTables TwentyFourTables::build()
-{
-    TwentyFourTables tables;
-    tables.m_row = exactTable(side, { 0, 1, 2, 3 });
+    tables.m_row = exactTable(side, { 0, 1, 2, 3 }, stop);
     // Blocks 6, 11, 16 and 21 at the start of rows 2 to 5, counted from the second row.
-    tables.m_column = exactTable(side - 1, { 0, 5, 10, 15 });
+    tables.m_column = exactTable(side - 1, { 0, 5, 10, 15 }, stop);
     return tables;
 }
 
 std::optional<TwentyFourTables> TwentyFourTables::read(const std::string& path)
 {
-    TwentyFourTables tables = sized();
-    if (!readTableFile(path, signature, { tables.m_row, tables.m_column }))
+    auto read = mapTableFile(
+        path, signature,
+        { size_t(placementCount(5, cellCount)), size_t(placementCount(5, cellCount - side)) });
+    if (!read)
         return std::nullopt;
+    TwentyFourTables tables;
+    tables.m_row = std::move((*read)[0]);
+    tables.m_column = std::move((*read)[1]);
     return tables;
 }
 

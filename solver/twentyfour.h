@@ -21,7 +21,8 @@ public:
     // The exact moves left to bring blocks 1, 2, 3 and 4 home (the others free to stand
     // anywhere) for every placement of them and the empty cell; and the same for blocks 6, 11,
     // 16 and 21 below a first row already home.
-    static TwentyFourTables build();
+    // Once `stop` is set the build ends soon, with tables that are no use.
+    static TwentyFourTables build(const std::atomic<bool>* stop = nullptr);
     static std::optional<TwentyFourTables> read(const std::string& path);
     bool write(const std::string& path) const;
 
@@ -30,9 +31,9 @@ public:
     const TableBytes& rowTable() const { return m_row; }
     const TableBytes& columnTable() const { return m_column; }
 
-private:
-    static TwentyFourTables sized();
+    bool mapped() const { return m_row.mapped() && m_column.mapped(); }
 
+private:
     TableBytes m_row;
     TableBytes m_column;
 };

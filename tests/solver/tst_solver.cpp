@@ -2,11 +2,16 @@
 #include "solver/tablefile.h"
 
 #include <QCoreApplication>
+#include <QElapsedTimer>
 #include <QFile>
 #include <QTemporaryDir>
+#include <QThread>
 #include <QtTest>
 
 #include <random>
+#include <thread>
+
+#include <sys/stat.h>
 #include <unordered_map>
 
 using namespace tessel::solver;
@@ -120,6 +125,36 @@ private slots:
         setTableFolder(QCoreApplication::applicationDirPath().toStdString());
     }
 
+    // First, while no table is loaded: without table files, a shutdown stops the build.
+    void aShutdownStopsTheTablesBuild()
+    {
+        QTemporaryDir empty;
+        setTableFolder(empty.path().toStdString());
+        std::atomic<bool> shutdown { false };
+        SearchControl control;
+        control.shutdown = &shutdown;
+        Solution solution;
+        solution.found = true;
+        QElapsedTimer clock;
+        clock.start();
+        std::thread search([&] { solution = solve(goalBoard(4), control); });
+        QThread::msleep(200);
+        shutdown = true;
+        search.join();
+        // The build takes many seconds of a core; stopped, it ends within a few of its steps.
+        QVERIFY2(clock.elapsed() < 5000, qPrintable(QString::number(clock.elapsed())));
+        QVERIFY(!solution.found);
+        QCOMPARE(fifteenDatabases(control), nullptr);
+        for (const TableReport& report : tableReports())
+            QVERIFY(report.name.find("4 x 4") == std::string::npos);
+        // Nothing half built is kept: the next search reads the file.
+        setTableFolder(QCoreApplication::applicationDirPath().toStdString());
+        shutdown = false;
+        QVERIFY(fifteenDatabases(control) != nullptr);
+        QVERIFY(fifteenDatabases().groups().front().mapped());
+        QVERIFY(solve(goalBoard(4), control).found);
+    }
+
     void boardRules()
     {
         Board goal = goalBoard(4);
@@ -212,6 +247,105 @@ private slots:
         }
     }
 
+    void aBoardBesideAKnownPathIsSolvedShortestForLessWork()
+    {
+        // Instances quick to solve in full, so that every board beside them can be solved in
+        // full too, by a search that knows nothing of the path, as the reference.
+        const QList<Instance> instances = korfInstances(QStringLiteral("korf100.txt"), 4);
+        uint64_t nearNodes = 0, freshNodes = 0;
+        int nearer = 0, farther = 0;
+        for (const int id : { 55, 12, 30, 19, 47, 42, 9, 46, 71, 79, 97, 94 }) {
+            const Instance& instance = instances[id - 1];
+            SolutionMemory memory;
+            const Solution known = memory.solve(instance.board);
+            QVERIFY(known.found && known.shortest);
+            QCOMPARE(int(known.moves.size()), instance.shortest);
+
+            // On the path: the rest of it, with no search.
+            Board onPath = instance.board;
+            QVERIFY(slide(onPath, known.moves[0]));
+            const Solution rest = memory.solve(onPath);
+            QVERIFY(rest.found && rest.shortest);
+            QCOMPARE(int(rest.moves.size()), instance.shortest - 1);
+            QCOMPARE(rest.nodes, uint64_t(0));
+
+            // Off it: each other move from the start.
+            for (int cell = 0; cell < 16; ++cell) {
+                Board off = instance.board;
+                const Tile tile = off.cells[size_t(cell)];
+                if (tile == known.moves[0] || !slide(off, tile))
+                    continue;
+                QCOMPARE(stepBetween(off, instance.board),
+                         Tile(instance.board.cells[size_t(cell)]));
+                SolutionMemory copy = memory; // each board judged from the start's path alone
+                const Solution near = copy.solve(off);
+                const Solution fresh = solveFifteen(off, fifteenDatabases());
+                QVERIFY(near.found && near.shortest && fresh.found);
+                QCOMPARE(near.moves.size(), fresh.moves.size());
+                const int length = int(near.moves.size());
+                QVERIFY(length == instance.shortest - 1 || length == instance.shortest + 1);
+                (length < instance.shortest ? nearer : farther) += 1;
+                Board played = off;
+                QVERIFY(play(played, near.moves));
+                QVERIFY(isGoal(played));
+                // The bounded search is the full one's iteration at d - 1, no more.
+                QVERIFY(near.nodes <= fresh.nodes);
+                nearNodes += near.nodes;
+                freshNodes += fresh.nodes;
+            }
+        }
+        // Both outcomes of the bounded search are met, and the work is well below the full one's.
+        QVERIFY(nearer > 0 && farther > 0);
+        QVERIFY2(nearNodes * 2 < freshNodes,
+                 qPrintable(QStringLiteral("%1 nodes against %2").arg(nearNodes).arg(freshNodes)));
+    }
+
+    void aBoardTwoMovesOffOrOfAnotherSizeIsSolvedInFull()
+    {
+        const Instance instance = korfInstances(QStringLiteral("korf100.txt"), 4)[54];
+        SolutionMemory memory;
+        const Solution known = memory.solve(instance.board);
+        // Two moves away from the start, no board of the path on it or beside it.
+        auto nearPath = [&](const Board& b) {
+            Board onPath = instance.board;
+            for (Tile t : known.moves) {
+                if (onPath == b || stepBetween(b, onPath) != 0)
+                    return true;
+                slide(onPath, t);
+            }
+            return onPath == b || stepBetween(b, onPath) != 0;
+        };
+        std::optional<Board> found;
+        for (Tile a = 1; a < 16 && !found; ++a)
+            for (Tile b = 1; b < 16 && !found; ++b) {
+                Board two = instance.board;
+                if (slide(two, a) && slide(two, b) && !nearPath(two))
+                    found = two;
+            }
+        QVERIFY(found.has_value());
+        const Board two = *found;
+        const Solution far = memory.solve(two);
+        const Solution fresh = solve(two);
+        QVERIFY(far.found && far.shortest);
+        QCOMPARE(far.moves.size(), fresh.moves.size());
+        QCOMPARE(far.nodes, fresh.nodes);
+        // 3 x 3 boards go to their table; a 5 x 5 solution is not shortest and is not kept.
+        Board small = goalBoard(3);
+        QVERIFY(play(small, { 6, 5, 2 }));
+        QCOMPARE(memory.solve(small).moves.size(), size_t(3));
+        const Board big = korfInstances(QStringLiteral("korf24.txt"), 5)[0].board;
+        QVERIFY(memory.solve(big).found);
+        // No more than `capacity` kept: the first board, pushed out by others, is searched again.
+        SolutionMemory full;
+        full.solve(instance.board);
+        Board board = goalBoard(4);
+        for (Tile t : { 12, 11, 7, 3, 2, 6, 10, 9, 5 }) {
+            QVERIFY(slide(board, t));
+            full.remember(board, solve(board));
+        }
+        QVERIFY(full.solve(instance.board).nodes > 0);
+    }
+
     void twentyFourSolutionsReachTheGoalAndAreNoShorterThanKnown()
     {
         const QList<Instance> instances = korfInstances(QStringLiteral("korf24.txt"), 5);
@@ -296,6 +430,15 @@ private slots:
         QVERIFY(!FifteenDatabases::read(writeCopy(bytes.left(bytes.size() - 1))).has_value());
         QVERIFY(!FifteenDatabases::read(writeCopy(bytes + 'x')).has_value());
         QVERIFY(!FifteenDatabases::read(dir.filePath(QStringLiteral("none")).toStdString()));
+        // Only a regular file: a FIFO is refused without waiting for a writer, a folder too.
+        const QString fifo = dir.filePath(QStringLiteral("fifo.tables"));
+        QCOMPARE(::mkfifo(QFile::encodeName(fifo).constData(), 0600), 0);
+        QVERIFY(!FifteenDatabases::read(fifo.toStdString()).has_value());
+        QVERIFY(!FifteenDatabases::read(dir.path().toStdString()).has_value());
+        QVERIFY(!FifteenDatabases::read("/dev/zero").has_value());
+        // What is read is a view of the file, not a copy.
+        QVERIFY(read->groups().front().mapped());
+        QVERIFY(TwentyFourTables::read(folder + '/' + twentyFourTableFile)->mapped());
         // The 5 x 5 tables' file is not the 4 x 4 one's.
         QVERIFY(!FifteenDatabases::read(folder + '/' + twentyFourTableFile).has_value());
         QVERIFY(TwentyFourTables::read(folder + '/' + twentyFourTableFile).has_value());

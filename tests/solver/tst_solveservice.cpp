@@ -55,6 +55,48 @@ private slots:
         QCOMPARE(solved[0][2].toBool(), false);
     }
 
+    void aBoardAfterAMoveIsAnsweredFromTheLastSolution()
+    {
+        // Korf's instance 12 (45 moves), then each board after a move off its path: every
+        // answer is shortest, as a search knowing nothing finds, and costs the thread less.
+        const int korf[16] = { 14, 1, 9, 6, 4, 8, 12, 5, 7, 2, 3, 0, 10, 11, 13, 15 };
+        Board board { 4, std::vector<Tile>(16) };
+        for (int i = 0; i < 16; ++i)
+            board.cells[size_t(15 - i)] = Tile(korf[i] == 0 ? 0 : 16 - korf[i]);
+        SolveService service;
+        QCOMPARE(service.processorTime().count(), 0);
+        QSignalSpy solved(&service, &SolveService::solved);
+        service.solveCurrent(board);
+        QVERIFY(solved.wait(60000));
+        const auto first = solved[0][1].value<Solution>();
+        QCOMPARE(first.moves.size(), size_t(45));
+        QVERIFY(service.processorTime().count() > 0);
+        // The 4 x 4 tables are a read-only, shared mapping of their file, not a private copy.
+        QFile maps(QStringLiteral("/proc/self/maps"));
+        QVERIFY(maps.open(QIODevice::ReadOnly));
+        bool mapped = false;
+        for (const QByteArray& line : maps.readAll().split('\n'))
+            if (line.endsWith("/tessel-4x4.tables"))
+                mapped = line.split(' ').value(1) == "r--s";
+        QVERIFY(mapped);
+        for (Tile t = 1; t < 16; ++t) {
+            Board off = board;
+            if (t == first.moves.front() || !slide(off, t))
+                continue;
+            solved.clear();
+            service.solveCurrent(off);
+            QVERIFY(solved.wait(60000));
+            const auto answer = solved[0][1].value<Solution>();
+            const Solution fresh = solve(off);
+            QCOMPARE(answer.moves.size(), fresh.moves.size());
+            QVERIFY(answer.shortest);
+            QVERIFY(answer.nodes < fresh.nodes);
+            service.solveCurrent(board); // answered from memory at once
+            QVERIFY(solved.wait(60000));
+            QCOMPARE(solved.last()[1].value<Solution>().nodes, uint64_t(0));
+        }
+    }
+
     void theStartBoardAnswersARequestForItself()
     {
         SolveService service;
