@@ -4,8 +4,15 @@
 
 #include <QApplication>
 
+#include <csignal>
+
 int main(int argc, char* argv[])
 {
+#ifdef SIGXFSZ
+    // A write past a file-size limit (ulimit -f) then fails like any other failed write and is
+    // reported as one, instead of ending the program in the middle of its close.
+    std::signal(SIGXFSZ, SIG_IGN);
+#endif
     // Help, the version and a command line that cannot be read are answered before a window
     // system is asked for, so they need no display.
     if (tessel::readCommandLine(tessel::rawArguments(argc, argv)).outcome
