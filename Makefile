@@ -23,7 +23,7 @@ PACKAGES := cmake ninja-build g++ make pkg-config qt6-base-dev qt6-base-dev-tool
 BENCH_PACKAGES := libjpeg-turbo-progs time xvfb xauth libxcb1-dev
 # Only the fuzz targets need these: clang and its libFuzzer runtime.
 FUZZ_PACKAGES := clang libclang-rt-14-dev
-FUZZERS := settingsparse settingsstore savedgame picture layout
+FUZZERS := settingsparse settingsstore savedgame picture layout bestresults
 FUZZ_SECONDS ?= 60
 WERROR ?= OFF
 PREFIX ?= /usr/local

@@ -139,7 +139,8 @@ Photo Photo::load(const QString& path, QSize detail)
     if (!check.complete || !file.seek(0))
         invalidPicture();
 
-    if (const std::optional<BitmapHeader> bitmap = readBitmapHeader(file)) {
+    const std::optional<BitmapHeader> bitmap = readBitmapHeader(file);
+    if (bitmap) {
         refuseOversized(bitmap->size);
         if (bitmap->streamable())
             return Photo(readReducedBitmap(file, *bitmap, detail), bitmap->size);
@@ -178,6 +179,10 @@ Photo Photo::load(const QString& path, QSize detail)
     QImage image = reader.read();
     if (image.isNull() || damage.damaged())
         invalidPicture();
+    // Bitmaps are opaque here, as the picture boxes of old showed them: a 32-bit one whose
+    // alpha bytes were left at zero by its writer (or filled with anything) shows its colours.
+    if (bitmap && image.hasAlphaChannel())
+        image = image.convertToFormat(QImage::Format_ARGB32).convertToFormat(QImage::Format_RGB32);
     if (!trueSize.isValid()) {
         refuseOversized(image.size());
         trueSize = image.size();

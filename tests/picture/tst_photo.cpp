@@ -295,6 +295,57 @@ private slots:
             QCOMPARE(photoprefetch::take(file(taken)).size().width(), width);
     }
 
+    // A 32-bit bitmap with an alpha mask whose alpha bytes are all zero, as some programs write
+    // them: Qt reads it as wholly transparent, and the game shows its colours.
+    void aBitmapWithZeroAlphaShowsItsColours_data()
+    {
+        QTest::addColumn<int>("headerBytes");
+        QTest::newRow("BITMAPV4HEADER") << 108;
+        QTest::newRow("BITMAPV5HEADER") << 124;
+    }
+
+    void aBitmapWithZeroAlphaShowsItsColours()
+    {
+        QFETCH(int, headerBytes);
+        const int width = 4, height = 2;
+        QByteArray info(headerBytes, '\0');
+        auto put = [](QByteArray& bytes, int at, quint32 value) {
+            for (int i = 0; i < 4; ++i)
+                bytes[at + i] = char((value >> (8 * i)) & 0xFF);
+        };
+        put(info, 0, quint32(headerBytes));
+        put(info, 4, width);
+        put(info, 8, height);
+        put(info, 12, 1 | (32 << 16)); // planes, bits per pixel
+        put(info, 16, 3); // BI_BITFIELDS
+        put(info, 20, width * height * 4);
+        put(info, 40, 0x00FF0000); // red, green, blue and alpha masks
+        put(info, 44, 0x0000FF00);
+        put(info, 48, 0x000000FF);
+        put(info, 52, 0xFF000000);
+        QByteArray pixels;
+        for (int i = 0; i < width * height; ++i)
+            pixels += i % 2 ? QByteArray("\x20\x40\xC0\x00", 4) : QByteArray("\x10\xE0\x30\x00", 4);
+        QByteArray head(14, '\0');
+        head[0] = 'B';
+        head[1] = 'M';
+        put(head, 2, quint32(14 + headerBytes + pixels.size()));
+        put(head, 10, quint32(14 + headerBytes));
+        QFile out(file(QStringLiteral("zeroalpha.bmp")));
+        QVERIFY(out.open(QIODevice::WriteOnly));
+        out.write(head + info + pixels);
+        out.close();
+
+        const Photo photo = Photo::load(out.fileName(), photoDetailPixels(1));
+        QCOMPARE(photo.size(), QSize(width, height));
+        const QImage pixelsRead = photo.pixels();
+        QVERIFY(!pixelsRead.hasAlphaChannel() || pixelsRead.pixelColor(0, 0).alpha() == 255);
+        // Bottom-up rows: the file's first pixel is the bottom row's first.
+        QCOMPARE(pixelsRead.pixelColor(0, height - 1), QColor(0x30, 0xE0, 0x10));
+        QCOMPARE(pixelsRead.pixelColor(1, height - 1), QColor(0xC0, 0x40, 0x20));
+        QCOMPARE(photo.cut(QRect(0, 0, 1, 1), QSize(1, 1)).pixelColor(0, 0).alpha(), 255);
+    }
+
     void noPicture()
     {
         const Photo photo;
