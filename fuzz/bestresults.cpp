@@ -104,7 +104,8 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
     for (const SettingsDocument::Section& section : document.sections()) {
         if (section.name == k::Rekorlar)
             continue;
-        check(written.values(section.name) == section.values, "a completion changed another section");
+        check(written.values(section.name) == section.values,
+              "a completion changed another section");
     }
     return 0;
 }

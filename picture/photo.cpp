@@ -3,6 +3,7 @@
 #include "board/boardlayout.h"
 #include "common/errors.h"
 #include "picture/bitmapstream.h"
+#include "picture/photoformats.h"
 #include "picture/picturefile.h"
 
 #include <QFile>
@@ -149,13 +150,15 @@ Photo Photo::load(const QString& path, QSize detail)
         invalidPicture();
 
     // Qt's allocation limit stays at its default: a reader that cannot scale while reading
-    // refuses what would not fit it. A JPEG is named to the reader by its first bytes and the
-    // reader told not to guess, since guessing asks, and so loads, every image plug-in Qt has
-    // (a start-up cost).
-    const bool jpeg = file.peek(3) == QByteArray("\xFF\xD8\xFF", 3);
-    QImageReader reader(&file, jpeg ? QByteArray("jpeg") : QByteArray());
-    if (jpeg)
-        reader.setAutoDetectImageFormat(false);
+    // refuses what would not fit it. The kind is named to the reader by the file's first bytes
+    // and the reader told not to guess, since guessing asks, and so loads, every image plug-in
+    // Qt has (a start-up cost); a kind outside the photo kinds is no photo.
+    const PhotoFormat format = photoFormatOf(file.peek(8));
+    if (format == PhotoFormat::None)
+        invalidPicture();
+    const bool jpeg = format == PhotoFormat::Jpeg;
+    QImageReader reader(&file, readerFormatName(format));
+    reader.setAutoDetectImageFormat(false);
     // Camera photos stand upright as the camera recorded them.
     reader.setAutoTransform(true);
     const QSize stored = reader.size();

@@ -283,27 +283,51 @@ private slots:
         QVERIFY(boxes.shown().isEmpty());
     }
 
-    void droppedNamesTheProgramOpens_data()
+    // The content decides, whatever the name says: what a drop takes, the command line opens.
+    void droppedKindsTheProgramOpens_data()
     {
         QTest::addColumn<QString>("name");
+        QTest::addColumn<QString>("kind");
         QTest::addColumn<bool>("taken");
-        QTest::newRow("jpg") << "a.jpg" << true;
-        QTest::newRow("JPG") << "b.JPG" << true;
-        QTest::newRow("jpeg") << "c.jpeg" << true;
-        QTest::newRow("Jpe") << "d.Jpe" << true;
-        QTest::newRow("bmp") << "e.bmp" << true;
-        QTest::newRow("png") << "f.png" << false;
-        QTest::newRow("jpg inside the name") << "g.jpg.txt" << false;
+        QTest::newRow("jpg") << "a.jpg"
+                             << "jpeg" << true;
+        QTest::newRow("JPG") << "b.JPG"
+                             << "jpeg" << true;
+        QTest::newRow("jpeg") << "c.jpeg"
+                              << "jpeg" << true;
+        QTest::newRow("Jpe") << "d.Jpe"
+                             << "jpeg" << true;
+        QTest::newRow("a JPEG without its type's name") << "g.jpg.txt"
+                                                        << "jpeg" << true;
+        QTest::newRow("bmp") << "e.bmp"
+                             << "bmp" << true;
+        QTest::newRow("png") << "f.png"
+                             << "png" << true;
+        QTest::newRow("a PNG named as a JPEG") << "h.jpg"
+                                               << "png" << true;
+        QTest::newRow("an icon") << "i.ico"
+                                 << "ico" << false;
+        QTest::newRow("an icon named as a JPEG") << "j.jpg"
+                                                 << "ico" << false;
     }
 
-    void droppedNamesTheProgramOpens()
+    void droppedKindsTheProgramOpens()
     {
         QFETCH(QString, name);
+        QFETCH(QString, kind);
         QFETCH(bool, taken);
-        QVERIFY(QFile::copy(m_photo, file(name)));
+        const QImage photo(m_photo);
+        QVERIFY(!photo.isNull());
+        QVERIFY(photo.scaled(kind == QLatin1String("ico") ? QSize(64, 64) : photo.size())
+                    .save(file(name), kind.toLatin1().constData()));
+        FakeMessageBoxes boxes;
         auto form = window();
         const auto data = urls({ QUrl::fromLocalFile(file(name)) });
         QCOMPARE(entersAccepted(*form, data.get()), taken);
+        // The command line agrees: it opens what a drop takes and reports the rest.
+        form->openPhotoFile(file(name));
+        QCOMPARE(boxes.shown().isEmpty(), taken);
+        QCOMPARE(shared().PhotoPath == file(name), taken);
         QFile::remove(file(name));
     }
 };

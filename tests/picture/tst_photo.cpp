@@ -1,6 +1,7 @@
 #include "board/boardlayout.h"
 #include "common/errors.h"
 #include "picture/photo.h"
+#include "picture/photoformats.h"
 #include "picture/photoprefetch.h"
 #include "support/testsupport.h"
 
@@ -344,6 +345,52 @@ private slots:
         QCOMPARE(pixelsRead.pixelColor(0, height - 1), QColor(0x30, 0xE0, 0x10));
         QCOMPARE(pixelsRead.pixelColor(1, height - 1), QColor(0xC0, 0x40, 0x20));
         QCOMPARE(photo.cut(QRect(0, 0, 1, 1), QSize(1, 1)).pixelColor(0, 0).alpha(), 255);
+    }
+
+    // The kinds a photo may be, read against a decoder's own reading, under names that say
+    // nothing; the desktop entry offers the same kinds.
+    void photoKindsAreToldByContent()
+    {
+        const QImage image = halves(QSize(40, 30));
+        for (const char* kind : { "jpeg", "bmp", "png" }) {
+            const QString path = file(QStringLiteral("kind-%1.dat").arg(kind));
+            QVERIFY(image.save(path, kind));
+            QCOMPARE(readerFormatName(photoFileFormat(path)), QByteArray(kind));
+            const Photo photo = Photo::load(path, photoDetailPixels(1));
+            QCOMPARE(photo.size(), QSize(40, 30));
+            QCOMPARE(photo.pixels().pixelColor(5, 15).red() > 200, true);
+            QCOMPARE(photo.pixels().pixelColor(35, 15).blue() > 200, true);
+        }
+        // One pixel, as a GIF: Qt reads it, nobody here writes it.
+        const QByteArray gif("GIF89a\x01\x00\x01\x00\x80\x00\x00\xff\x00\x00\x00\x00\x00,"
+                             "\x00\x00\x00\x00\x01\x00\x01\x00\x00\x02\x02D\x01\x00;",
+                             43);
+        QFile gifFile(file(QStringLiteral("kind-gif.dat")));
+        QVERIFY(gifFile.open(QIODevice::WriteOnly));
+        gifFile.write(gif);
+        gifFile.close();
+        QCOMPARE(photoFileFormat(gifFile.fileName()), PhotoFormat::Gif);
+        QCOMPARE(Photo::load(gifFile.fileName(), photoDetailPixels(1)).pixels().pixelColor(0, 0),
+                 QImage(gifFile.fileName(), "gif").pixelColor(0, 0));
+        // Pictures Qt reads that are no photo kind of this program, and no pictures at all.
+        const QString icon = file(QStringLiteral("kind-ico.jpg"));
+        QVERIFY(image.scaled(32, 32).save(icon, "ico"));
+        QCOMPARE(photoFileFormat(icon), PhotoFormat::None);
+        QCOMPARE(loadError(icon), ErrorCode::InvalidPicture);
+        QCOMPARE(photoFileFormat(m_dir.path()), PhotoFormat::None);
+        QCOMPARE(photoFileFormat(file(QStringLiteral("gone.png"))), PhotoFormat::None);
+
+        QFile entry(QFINDTESTDATA("../../desktop/tessel.desktop.in"));
+        QVERIFY(entry.open(QIODevice::ReadOnly));
+        QString mimeLine;
+        for (const QByteArray& line : entry.readAll().split('\n'))
+            if (line.startsWith("MimeType="))
+                mimeLine = QString::fromUtf8(line.mid(9));
+        QStringList offered = mimeLine.split(u';', Qt::SkipEmptyParts);
+        QStringList read = photoMimeTypes();
+        offered.sort();
+        read.sort();
+        QCOMPARE(offered, read);
     }
 
     void noPicture()
