@@ -1,5 +1,6 @@
 #include "photo/photofolders.h"
 
+#include "picture/filenames.h"
 #include "picture/photoformats.h"
 
 #include "common/errors.h"
@@ -231,7 +232,7 @@ QString droppedPictureFile(const QMimeData* data)
     if (urls.size() != 1 || !urls.first().isLocalFile())
         return {};
     // The content decides, as for a file named on the command line: a JPEG under any name.
-    const QFileInfo file(urls.first().toLocalFile());
+    const QFileInfo file(localFileOf(urls.first()));
     if (photoFileFormat(file.absoluteFilePath()) == PhotoFormat::None)
         return {};
     return file.absoluteFilePath();

@@ -3,6 +3,7 @@
 #include "board/boardlayout.h"
 #include "common/errors.h"
 #include "picture/bitmapstream.h"
+#include "picture/filenames.h"
 #include "picture/photoformats.h"
 #include "picture/picturefile.h"
 
@@ -19,6 +20,12 @@
 #include <cmath>
 #include <mutex>
 #include <optional>
+
+#ifdef Q_OS_UNIX
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
+#endif
 
 namespace tessel {
 
@@ -128,14 +135,33 @@ Photo::Photo(QImage pixels, QSize trueSize)
 
 Photo Photo::load(const QString& path, QSize detail)
 {
-    if (path.isEmpty() || !QFileInfo::exists(path))
+    if (path.isEmpty() || !fileNameExists(path))
         throw TesselError(ErrorCode::FileNotFound, QStringLiteral("File not found"));
-    // A pipe or device would block the reader; a cut-off file would load half grey.
+    QFile file;
+#ifdef Q_OS_UNIX
+    // Opened by the name's own bytes (not UTF-8 in every name), without waiting: a pipe or
+    // device would block the reader, and only then is it asked what it is.
+    const int fd = ::open(encodeFileName(path).constData(), O_RDONLY | O_NONBLOCK | O_CLOEXEC);
+    if (fd < 0)
+        invalidPicture();
+    struct stat status = {};
+    if (::fstat(fd, &status) != 0 || !S_ISREG(status.st_mode)) {
+        ::close(fd);
+        invalidPicture();
+    }
+    if (!file.open(fd, QIODevice::ReadOnly, QFileDevice::AutoCloseHandle)) {
+        ::close(fd);
+        invalidPicture();
+    }
+#else
+    // A pipe or device would block the reader.
     if (!QFileInfo(path).isFile())
         invalidPicture();
-    QFile file(path);
+    file.setFileName(path);
     if (!file.open(QIODevice::ReadOnly))
         invalidPicture();
+#endif
+    // A cut-off file would load half grey.
     const PictureCheck check = checkPictureFile(file);
     if (!check.complete || !file.seek(0))
         invalidPicture();

@@ -1,5 +1,7 @@
 #include "picture/photoformats.h"
 
+#include "picture/filenames.h"
+
 #include <QFile>
 #include <QFileInfo>
 
@@ -30,7 +32,7 @@ PhotoFormat photoFileFormat(const QString& path)
     qint64 got = 0;
 #ifdef Q_OS_UNIX
     // Asked while a drag passes over the window: a pipe named like a photo must not block it.
-    const int fd = ::open(QFile::encodeName(path).constData(), O_RDONLY | O_NONBLOCK | O_CLOEXEC);
+    const int fd = ::open(encodeFileName(path).constData(), O_RDONLY | O_NONBLOCK | O_CLOEXEC);
     if (fd < 0)
         return PhotoFormat::None;
     struct stat status = {};

@@ -21,5 +21,8 @@ int main(int argc, char* argv[])
         return tessel::printCommandLineAnswer(tessel::readCommandLine(app.arguments()));
     }
     QApplication app(argc, argv);
-    return tessel::runEntryRoutine(app, tessel::readCommandLine(QApplication::arguments()).photo);
+    // What the application left of the arguments (it takes its own options out), read with the
+    // photo's name as bytes: QApplication::arguments() would lose a name that is not UTF-8.
+    return tessel::runEntryRoutine(app,
+                                   tessel::readCommandLine(tessel::rawArguments(argc, argv)).photo);
 }

@@ -1,5 +1,7 @@
 #include "startup/platform.h"
 
+#include "picture/filenames.h"
+
 #include <QFileInfo>
 
 namespace tessel {
@@ -43,7 +45,7 @@ QString withTrailingSeparator(const QString& folder)
 
 bool PathExists(const QString& path)
 {
-    return !path.isEmpty() && QFileInfo::exists(path);
+    return !path.isEmpty() && (QFileInfo::exists(path) || fileNameExists(path));
 }
 
 } // namespace tessel

@@ -2,6 +2,8 @@
 // command line, "Open with") and a file dropped on the window.
 #include "common/shared.h"
 #include "game/anaform.h"
+#include "picture/filenames.h"
+#include "startup/commandline.h"
 #include "store/closesettings.h"
 #include "support/testsupport.h"
 
@@ -14,6 +16,9 @@
 #include <QtTest>
 
 #include <memory>
+
+#include <fcntl.h>
+#include <unistd.h>
 
 using namespace tessel;
 using namespace tessel::test;
@@ -281,6 +286,43 @@ private slots:
         QVERIFY(shared().PhotoPath.isEmpty() || shared().PhotoPath.endsWith(u"Sample-1.jpg"));
         QVERIFY(form->OrjinalFotoğrafKutusu.isNull());
         QVERIFY(boxes.shown().isEmpty());
+    }
+
+    // A name in another encoding than UTF-8 (Latin-1 here, and a stray byte): it opens from the
+    // command line and from a drop, and the photo's path keeps the name's bytes.
+    void aNameThatIsNotUtf8Opens()
+    {
+        QFile photo(m_photo);
+        QVERIFY(photo.open(QIODevice::ReadOnly));
+        const QByteArray content = photo.readAll();
+        const QByteArray bytes = QFile::encodeName(m_dir.path()) + "/caf\xE9 \xFF.jpg";
+        const int fd = ::open(bytes.constData(), O_WRONLY | O_CREAT | O_TRUNC, 0600);
+        QVERIFY(fd >= 0);
+        QCOMPARE(::write(fd, content.constData(), size_t(content.size())), ssize_t(content.size()));
+        ::close(fd);
+
+        const char* argv[] = { "Tessel", bytes.constData() };
+        const QString given = readCommandLine(rawArguments(2, argv)).photo;
+        QCOMPARE(encodeFileName(given), bytes);
+        FakeMessageBoxes boxes;
+        auto form = window();
+        form->openPhotoFile(given);
+        QVERIFY(boxes.shown().isEmpty());
+        QCOMPARE(encodeFileName(shared().PhotoPath), bytes);
+        QCOMPARE(form->OrjinalFotoğrafKutusu.size(), QSize(300, 200));
+
+        auto other = window();
+        other->openPhotoFile(m_other);
+        const auto data = urls(
+            { QUrl::fromEncoded("file://" + bytes.toPercentEncoding("/"), QUrl::StrictMode) });
+        QVERIFY(entersAccepted(*other, data.get()));
+        QDropEvent drop(QPointF(30, 30), Qt::CopyAction, data.get(), Qt::LeftButton,
+                        Qt::NoModifier);
+        QCoreApplication::sendEvent(other.get(), &drop);
+        QTRY_COMPARE(encodeFileName(shared().PhotoPath), bytes);
+        QCOMPARE(other->OrjinalFotoğrafKutusu.size(), QSize(300, 200));
+        QVERIFY(boxes.shown().isEmpty());
+        ::unlink(bytes.constData());
     }
 
     // The content decides, whatever the name says: what a drop takes, the command line opens.

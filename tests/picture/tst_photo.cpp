@@ -1,5 +1,6 @@
 #include "board/boardlayout.h"
 #include "common/errors.h"
+#include "picture/filenames.h"
 #include "picture/photo.h"
 #include "picture/photoformats.h"
 #include "picture/photoprefetch.h"
@@ -391,6 +392,44 @@ private slots:
         offered.sort();
         read.sort();
         QCOMPARE(offered, read);
+    }
+
+    // Any bytes make a name that gives back the same bytes; a UTF-8 name reads as UTF-8.
+    void fileNamesKeepTheirBytes()
+    {
+        QRandomGenerator random(6);
+        for (int round = 0; round < 5000; ++round) {
+            QByteArray bytes(random.bounded(1, 12), Qt::Uninitialized);
+            for (char& b : bytes)
+                b = char(random.bounded(1, 256));
+            const QString name = decodeFileName(bytes);
+            QCOMPARE(encodeFileName(name), bytes);
+            QStringDecoder strict(QStringDecoder::Utf8, QStringDecoder::Flag::Stateless);
+            const QString asUtf8 = strict(bytes);
+            if (!strict.hasError())
+                QCOMPARE(name, asUtf8);
+        }
+        const QString mixed = QStringLiteral("Ağaç 🌳 ") + decodeFileName("\xE9\x80");
+        QCOMPARE(encodeFileName(mixed),
+                 QByteArray("A\xC4\x9F"
+                            "a\xC3\xA7 \xF0\x9F\x8C\xB3 \xE9\x80"));
+
+        // A photo under such a name loads, and is found and told by its bytes.
+        QBuffer jpeg;
+        QVERIFY(jpeg.open(QIODevice::WriteOnly));
+        QVERIFY(halves(QSize(60, 40)).save(&jpeg, "JPG"));
+        const QByteArray path = QFile::encodeName(m_dir.path()) + "/foto-\xE7\xEE.jpg";
+        FILE* raw = std::fopen(path.constData(), "wb");
+        QVERIFY(raw);
+        QCOMPARE(std::fwrite(jpeg.data().constData(), 1, size_t(jpeg.data().size()), raw),
+                 size_t(jpeg.data().size()));
+        std::fclose(raw);
+        const QString name = decodeFileName(path);
+        QVERIFY(fileNameExists(name));
+        QVERIFY(!QFileInfo::exists(name)); // what Qt's own encoding makes of it is not there
+        QCOMPARE(photoFileFormat(name), PhotoFormat::Jpeg);
+        QCOMPARE(Photo::load(name, photoDetailPixels(1)).size(), QSize(60, 40));
+        std::remove(path.constData());
     }
 
     void noPicture()
