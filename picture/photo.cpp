@@ -7,6 +7,7 @@
 #include "picture/photoformats.h"
 #include "picture/picturefile.h"
 
+#include <QBuffer>
 #include <QFile>
 #include <QFileInfo>
 #include <QGuiApplication>
@@ -161,29 +162,38 @@ Photo Photo::load(const QString& path, QSize detail)
     if (!file.open(QIODevice::ReadOnly))
         invalidPicture();
 #endif
-    // A cut-off file would load half grey.
+    // A cut-off file would load half grey. A JPEG that lacks only its end marker is read with
+    // one added: its decoder then meets damage where its scan was cut short, and only there.
     const PictureCheck check = checkPictureFile(file);
-    if (!check.complete || !file.seek(0))
+    if ((!check.complete && !check.onlyEndMarkerMissing) || !file.seek(0))
         invalidPicture();
+    QBuffer ended;
+    QIODevice* source = &file;
+    if (!check.complete) {
+        ended.setData(file.readAll() + QByteArray("\xFF\xD9", 2));
+        if (!ended.open(QIODevice::ReadOnly))
+            invalidPicture();
+        source = &ended;
+    }
 
-    const std::optional<BitmapHeader> bitmap = readBitmapHeader(file);
+    const std::optional<BitmapHeader> bitmap = readBitmapHeader(*source);
     if (bitmap) {
         refuseOversized(bitmap->size);
         if (bitmap->streamable())
-            return Photo(readReducedBitmap(file, *bitmap, detail), bitmap->size);
+            return Photo(readReducedBitmap(*source, *bitmap, detail), bitmap->size);
     }
-    if (!file.seek(0))
+    if (!source->seek(0))
         invalidPicture();
 
     // Qt's allocation limit stays at its default: a reader that cannot scale while reading
     // refuses what would not fit it. The kind is named to the reader by the file's first bytes
     // and the reader told not to guess, since guessing asks, and so loads, every image plug-in
     // Qt has (a start-up cost); a kind outside the photo kinds is no photo.
-    const PhotoFormat format = photoFormatOf(file.peek(8));
+    const PhotoFormat format = photoFormatOf(source->peek(8));
     if (format == PhotoFormat::None)
         invalidPicture();
     const bool jpeg = format == PhotoFormat::Jpeg;
-    QImageReader reader(&file, readerFormatName(format));
+    QImageReader reader(source, readerFormatName(format));
     reader.setAutoDetectImageFormat(false);
     // Camera photos stand upright as the camera recorded them.
     reader.setAutoTransform(true);

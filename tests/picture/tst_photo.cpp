@@ -9,6 +9,7 @@
 #include <QBuffer>
 #include <QImageReader>
 #include <QImageWriter>
+#include <QRandomGenerator>
 #include <QTemporaryDir>
 #include <QtTest>
 
@@ -430,6 +431,58 @@ private slots:
         QCOMPARE(photoFileFormat(name), PhotoFormat::Jpeg);
         QCOMPARE(Photo::load(name, photoDetailPixels(1)).size(), QSize(60, 40));
         std::remove(path.constData());
+    }
+
+    // A JPEG whose writer left out only the end marker shows as a decoder shows it; one cut
+    // anywhere in its scan, even by a byte, is refused, and so is a progressive one without its
+    // end marker, whose later scans no decoder misses.
+    void aJpegLackingOnlyItsEndMarker_data()
+    {
+        QTest::addColumn<bool>("progressive");
+        QTest::addColumn<int>("cut");
+        QTest::addColumn<bool>("loads");
+        QTest::newRow("the end marker alone") << false << 2 << true;
+        QTest::newRow("the end marker and a byte of the scan") << false << 3 << false;
+        QTest::newRow("the last tenth of the scan") << false << -10 << false;
+        QTest::newRow("a third") << false << -3 << false;
+        QTest::newRow("progressive, the end marker alone") << true << 2 << false;
+    }
+
+    void aJpegLackingOnlyItsEndMarker()
+    {
+        QFETCH(bool, progressive);
+        QFETCH(int, cut);
+        QFETCH(bool, loads);
+        // Noise in colour, so that every byte of the scan codes pixels.
+        QImage image(120, 80, QImage::Format_RGB32);
+        QRandomGenerator random(12);
+        for (int y = 0; y < image.height(); ++y)
+            for (int x = 0; x < image.width(); ++x)
+                image.setPixel(x, y, random.generate() | 0xFF000000);
+        QBuffer whole;
+        QVERIFY(whole.open(QIODevice::WriteOnly));
+        QImageWriter writer(&whole, "jpeg");
+        writer.setQuality(90);
+        writer.setProgressiveScanWrite(progressive);
+        QVERIFY(writer.write(image));
+        QByteArray bytes = whole.data();
+        QVERIFY(bytes.endsWith("\xFF\xD9"));
+        bytes.chop(cut > 0 ? cut : bytes.size() / -cut);
+        const QString path = file(QStringLiteral("noend.jpg"));
+        QFile out(path);
+        QVERIFY(out.open(QIODevice::WriteOnly | QIODevice::Truncate));
+        out.write(bytes);
+        out.close();
+        if (!loads) {
+            QCOMPARE(loadError(path), ErrorCode::InvalidPicture);
+            return;
+        }
+        const Photo photo = Photo::load(path, QSize(120, 80));
+        QCOMPARE(photo.size(), QSize(120, 80));
+        // Pixel for pixel what the decoder makes of the whole file.
+        const QImage expected
+            = QImage::fromData(whole.data(), "jpeg").convertToFormat(QImage::Format_RGB32);
+        QCOMPARE(photo.pixels().convertToFormat(QImage::Format_RGB32), expected);
     }
 
     void noPicture()
