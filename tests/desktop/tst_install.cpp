@@ -272,7 +272,7 @@ private slots:
         for (const QString& line :
              { QStringLiteral("Exec=tessel %f"), QStringLiteral("Icon=") + appId,
                QStringLiteral("Categories=Game;LogicGame;"),
-               QStringLiteral("MimeType=image/jpeg;image/bmp;") })
+               QStringLiteral("MimeType=image/jpeg;image/bmp;image/png;image/gif;") })
             QVERIFY2(lines.contains(line), qPrintable(line));
         for (const char* key : { "Name=", "GenericName=", "Comment=", "Keywords=" })
             QVERIFY(lines.filter(QRegularExpression(u'^' + QString::fromLatin1(key))).size() == 1);
