@@ -78,10 +78,9 @@ void AnaForm::completePhoto()
     trap([&] { PlayGameSound(QStringLiteral("TEBRIK")); });
     nameCells();
     ignoreErrors([&] { announce(ResourceString(StringId::Congratulations)); });
+    // The won game leaves the store with its result, before the message: a close while it
+    // waits for OK (a log-out, a termination signal) must not leave it to be offered again.
     message += completionNews();
-    // The won game leaves the store before the message: a close while it waits for OK (a
-    // log-out, a termination signal) must not leave it to be offered at the next start.
-    removeStoredGame(m_settings, SavedGame);
     trap([&] { showInformation(message); });
     trap([&] {
         m_game.resetTime();
@@ -100,10 +99,12 @@ QString AnaForm::completionNews()
     news.solutionLength = m_hints->solutionLength();
     news.shortest = m_hints->solutionIsShortest();
     m_hints->gameOver();
-    // A store that cannot be written keeps its results and tells no news.
+    // A store that cannot be written keeps its results and tells no news; one held by another
+    // copy gets them when it is free.
     ignoreErrors([&] {
         const int32_t seconds = Hours() * 3600 + Minutes() * 60 + Seconds();
-        const RecordNews records = recordCompletion(m_settings, GridSize(), seconds, ClickCount());
+        const RecordNews records
+            = recordCompletionSoon(m_settings, { GridSize(), seconds, ClickCount(), SavedGame });
         news.newBestTime = records.bestTime;
         news.fewestMoves = records.fewestMoves;
     });

@@ -1,5 +1,8 @@
 #include "photo/photofolders.h"
 
+#include "picture/photoformats.h"
+#include "system/filenames.h"
+
 #include "common/errors.h"
 
 #include <QByteArray>
@@ -228,10 +231,9 @@ QString droppedPictureFile(const QMimeData* data)
     const QList<QUrl> urls = data->urls();
     if (urls.size() != 1 || !urls.first().isLocalFile())
         return {};
-    const QFileInfo file(urls.first().toLocalFile());
-    const bool jpegName = file.suffix().compare(QLatin1String("jpeg"), Qt::CaseInsensitive) == 0
-        || file.suffix().compare(QLatin1String("jpe"), Qt::CaseInsensitive) == 0;
-    if (!(isPictureFileName(file.fileName()) || jpegName) || !file.isFile())
+    // The content decides, as for a file named on the command line: a JPEG under any name.
+    const QFileInfo file(localFileOf(urls.first()));
+    if (photoFileFormat(file.absoluteFilePath()) == PhotoFormat::None)
         return {};
     return file.absoluteFilePath();
 }

@@ -36,9 +36,8 @@ QStringList listSubfolders(const QString& folder);
 // Whether a file name matches the file list's pattern "*.bmp;*.jpg", in any letter case.
 bool isPictureFileName(const QString& name);
 
-// The picture file a drag carries, by its full path: one local plain file named as the types
-// the program opens name their files (the file list's pattern, and ".jpeg" and ".jpe" for
-// JPEG), in any letter case. Empty for anything else.
+// The picture file a drag carries, by its full path: one local plain file holding a photo of a
+// kind the program opens (photoFileFormat), whatever its name. Empty for anything else.
 QString droppedPictureFile(const QMimeData* data);
 
 // The folder's visible files matching the pattern, sorted by name. A folder that cannot be

@@ -3,8 +3,11 @@
 #include "board/boardlayout.h"
 #include "common/errors.h"
 #include "picture/bitmapstream.h"
+#include "picture/photoformats.h"
 #include "picture/picturefile.h"
+#include "system/filenames.h"
 
+#include <QBuffer>
 #include <QFile>
 #include <QFileInfo>
 #include <QGuiApplication>
@@ -18,6 +21,12 @@
 #include <cmath>
 #include <mutex>
 #include <optional>
+
+#ifdef Q_OS_UNIX
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
+#endif
 
 namespace tessel {
 
@@ -127,34 +136,65 @@ Photo::Photo(QImage pixels, QSize trueSize)
 
 Photo Photo::load(const QString& path, QSize detail)
 {
-    if (path.isEmpty() || !QFileInfo::exists(path))
+    if (path.isEmpty() || !fileNameExists(path))
         throw TesselError(ErrorCode::FileNotFound, QStringLiteral("File not found"));
-    // A pipe or device would block the reader; a cut-off file would load half grey.
+    QFile file;
+#ifdef Q_OS_UNIX
+    // Opened by the name's own bytes (not UTF-8 in every name), without waiting: a pipe or
+    // device would block the reader, and only then is it asked what it is.
+    const int fd = ::open(encodeFileName(path).constData(), O_RDONLY | O_NONBLOCK | O_CLOEXEC);
+    if (fd < 0)
+        invalidPicture();
+    struct stat status = {};
+    if (::fstat(fd, &status) != 0 || !S_ISREG(status.st_mode)) {
+        ::close(fd);
+        invalidPicture();
+    }
+    if (!file.open(fd, QIODevice::ReadOnly, QFileDevice::AutoCloseHandle)) {
+        ::close(fd);
+        invalidPicture();
+    }
+#else
+    // A pipe or device would block the reader.
     if (!QFileInfo(path).isFile())
         invalidPicture();
-    QFile file(path);
+    file.setFileName(path);
     if (!file.open(QIODevice::ReadOnly))
         invalidPicture();
+#endif
+    // A cut-off file would load half grey. A JPEG that lacks only its end marker is read with
+    // one added: its decoder then meets damage where its scan was cut short, and only there.
     const PictureCheck check = checkPictureFile(file);
-    if (!check.complete || !file.seek(0))
+    if ((!check.complete && !check.onlyEndMarkerMissing) || !file.seek(0))
         invalidPicture();
+    QBuffer ended;
+    QIODevice* source = &file;
+    if (!check.complete) {
+        ended.setData(file.readAll() + QByteArray("\xFF\xD9", 2));
+        if (!ended.open(QIODevice::ReadOnly))
+            invalidPicture();
+        source = &ended;
+    }
 
-    if (const std::optional<BitmapHeader> bitmap = readBitmapHeader(file)) {
+    const std::optional<BitmapHeader> bitmap = readBitmapHeader(*source);
+    if (bitmap) {
         refuseOversized(bitmap->size);
         if (bitmap->streamable())
-            return Photo(readReducedBitmap(file, *bitmap, detail), bitmap->size);
+            return Photo(readReducedBitmap(*source, *bitmap, detail), bitmap->size);
     }
-    if (!file.seek(0))
+    if (!source->seek(0))
         invalidPicture();
 
     // Qt's allocation limit stays at its default: a reader that cannot scale while reading
-    // refuses what would not fit it. A JPEG is named to the reader by its first bytes and the
-    // reader told not to guess, since guessing asks, and so loads, every image plug-in Qt has
-    // (a start-up cost).
-    const bool jpeg = file.peek(3) == QByteArray("\xFF\xD8\xFF", 3);
-    QImageReader reader(&file, jpeg ? QByteArray("jpeg") : QByteArray());
-    if (jpeg)
-        reader.setAutoDetectImageFormat(false);
+    // refuses what would not fit it. The kind is named to the reader by the file's first bytes
+    // and the reader told not to guess, since guessing asks, and so loads, every image plug-in
+    // Qt has (a start-up cost); a kind outside the photo kinds is no photo.
+    const PhotoFormat format = photoFormatOf(source->peek(8));
+    if (format == PhotoFormat::None)
+        invalidPicture();
+    const bool jpeg = format == PhotoFormat::Jpeg;
+    QImageReader reader(source, readerFormatName(format));
+    reader.setAutoDetectImageFormat(false);
     // Camera photos stand upright as the camera recorded them.
     reader.setAutoTransform(true);
     const QSize stored = reader.size();
@@ -178,6 +218,10 @@ Photo Photo::load(const QString& path, QSize detail)
     QImage image = reader.read();
     if (image.isNull() || damage.damaged())
         invalidPicture();
+    // Bitmaps are opaque here, as the picture boxes of old showed them: a 32-bit one whose
+    // alpha bytes were left at zero by its writer (or filled with anything) shows its colours.
+    if (bitmap && image.hasAlphaChannel())
+        image = image.convertToFormat(QImage::Format_ARGB32).convertToFormat(QImage::Format_RGB32);
     if (!trueSize.isValid()) {
         refuseOversized(image.size());
         trueSize = image.size();

@@ -307,6 +307,8 @@ PictureCheck checkPictureData(QByteArrayView bytes)
         check.jpeg = walk.frame;
         check.complete = walk.result == JpegWalk::Unknown
             || (walk.result == JpegWalk::Scan && endMarkerInTail(bytes, walk.scanData));
+        check.onlyEndMarkerMissing = !check.complete && walk.result == JpegWalk::Scan && walk.frame
+            && !walk.frame->buffered;
     } else if (startsLikeBmp(bytes)) {
         check.complete = bmpComplete(bytes, bytes.size());
     }
@@ -326,6 +328,8 @@ PictureCheck checkPictureFile(QIODevice& file)
         check.jpeg = walk.frame;
         check.complete = walk.result == JpegWalk::Unknown
             || (walk.result == JpegWalk::Scan && endMarkerInTail(file, walk.scanData, size));
+        check.onlyEndMarkerMissing = !check.complete && walk.result == JpegWalk::Scan && walk.frame
+            && !walk.frame->buffered;
     } else if (startsLikeBmp(head)) {
         check.complete = bmpComplete(head, size);
     }

@@ -47,6 +47,10 @@ struct PictureCheck
 {
     bool complete = true;
     std::optional<JpegFrame> jpeg;
+    // Not complete, but only for want of its end marker: a sequential JPEG whose one scan holds
+    // every component. Whether that scan is whole only its decode can tell, with the marker
+    // added: a scan cut short makes the decoder report damage.
+    bool onlyEndMarkerMissing = false;
 };
 
 // False for a JPEG whose headers hold no scan within jpegHeaderBytes, or whose last scan has no

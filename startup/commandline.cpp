@@ -2,6 +2,7 @@
 
 #include "common/resourcestring.h"
 #include "common/stringids.h"
+#include "system/filenames.h"
 #include "version.h"
 
 #include <QCommandLineParser>
@@ -124,7 +125,7 @@ QStringList rawArguments(int argc, const char* const* argv)
 {
     QStringList arguments;
     for (int i = 0; i < argc; ++i)
-        arguments.append(QString::fromLocal8Bit(argv[i]));
+        arguments.append(decodeFileName(argv[i])); // a photo's name keeps its bytes
     return arguments;
 }
 

@@ -6,8 +6,15 @@
 #include <QApplication>
 #include <QLocale>
 
+#include <csignal>
+
 int main(int argc, char* argv[])
 {
+#ifdef SIGXFSZ
+    // A write past a file-size limit (ulimit -f) then fails like any other failed write and is
+    // reported as one, instead of ending the program in the middle of its close.
+    std::signal(SIGXFSZ, SIG_IGN);
+#endif
     // Help, the version and a command line that cannot be read are answered before a window
     // system is asked for, so they need no display.
     if (tessel::readCommandLine(tessel::rawArguments(argc, argv)).outcome
@@ -18,5 +25,8 @@ int main(int argc, char* argv[])
         return tessel::printCommandLineAnswer(tessel::readCommandLine(app.arguments()));
     }
     QApplication app(argc, argv);
-    return tessel::runEntryRoutine(app, tessel::readCommandLine(QApplication::arguments()).photo);
+    // What the application left of the arguments (it takes its own options out), read with the
+    // photo's name as bytes: QApplication::arguments() would lose a name that is not UTF-8.
+    return tessel::runEntryRoutine(app,
+                                   tessel::readCommandLine(tessel::rawArguments(argc, argv)).photo);
 }

@@ -132,6 +132,8 @@ QPointer<AnaForm> openGameWindow(SettingsStore& settings, const ReportingTrap& t
 
 int endOfProgram(int exitCode)
 {
+    // A result that waited for another copy's lock is written before the program ends.
+    userSettings().finishQueued(std::chrono::seconds(10));
     if (PhotoDecoder::underWay() || photoprefetch::running())
         endProgramNow(exitCode);
     return exitCode;

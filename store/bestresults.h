@@ -7,6 +7,7 @@
 #include "store/settingsstore.h"
 
 #include <array>
+#include <chrono>
 #include <cstdint>
 #include <optional>
 
@@ -39,6 +40,27 @@ BestResults bestResultsFrom(const KeyValuePairs& section);
 // it beats a record. Raises the store's error when the file cannot be locked or written, and
 // the file then keeps what it held.
 RecordNews recordCompletion(SettingsStore& store, int gridSize, int32_t seconds, int32_t moves);
+
+// A won game: its board (N = 3, 4, 5), time and moves, and the stored game it finished
+// (SavedGame: empty when none was read at start-up).
+struct Completion
+{
+    int gridSize = 0;
+    int32_t seconds = 0;
+    int32_t moves = 0;
+    KeyValuePairs savedGame;
+};
+
+// Adds the result and removes the won game in the same batch, so that one replace does both:
+// no end of the program between two writes can count a game twice by offering it again.
+RecordNews recordCompletion(SettingsBatch& batch, const Completion& completion);
+
+// The completion as the game window makes it, never waiting long on another copy: written at
+// once when the lock comes within `wait`; else the store writes it off the window's thread as
+// soon as the lock is free (before any later write of this store), and the news is told from
+// the file as it is now. Raises the store's error only when the file cannot be written.
+RecordNews recordCompletionSoon(SettingsStore& store, const Completion& completion,
+                                std::chrono::milliseconds wait = std::chrono::milliseconds(300));
 
 // Removes every stored result; raises the store's error when the file cannot be written.
 void clearBestResults(SettingsStore& store);

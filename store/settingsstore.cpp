@@ -4,6 +4,7 @@
 #include "common/shared.h"
 #include "common/textescape.h"
 
+#include <QDateTime>
 #include <QDeadlineTimer>
 #include <QDir>
 #include <QFile>
@@ -16,7 +17,11 @@
 #include <QThread>
 
 #include <algorithm>
+#include <condition_variable>
+#include <deque>
+#include <mutex>
 #include <optional>
+#include <utility>
 
 #ifdef Q_OS_UNIX
 #include <cerrno>
@@ -27,27 +32,62 @@
 
 namespace tessel {
 
+// Changes waiting for the store's lock, shared by the store, its batches and its writer thread.
+struct SettingsQueue
+{
+    std::mutex mutex;
+    std::condition_variable wake; // a change queued, written or given back; or stop
+    std::deque<SettingsChange> changes;
+    size_t taken = 0; // changes a batch holds and has not yet written
+    bool stopping = false;
+};
+
 namespace {
 
-// Long enough for another copy's whole write, short enough that a close never hangs.
-constexpr int lockWaitMs = 5000;
 // Far longer than any holder keeps the lock (a whole close takes a few milliseconds).
 constexpr int staleLockMs = 2000;
+// A temporary copy of the store this old is no write under way: that copy's writer died.
+constexpr qint64 leftoverAgeSeconds = 60;
+
+enum class Locking { Locked, TimedOut, NotAFile };
+
+// QLockFile reads a lock file it finds to judge whether its owner still lives: a pipe put in its
+// place would block that read for ever, a device never end it.
+bool lockFileIsUsable(const QString& lockPath)
+{
+#ifdef Q_OS_UNIX
+    struct stat status = {};
+    if (::lstat(QFile::encodeName(lockPath).constData(), &status) != 0)
+        return true; // none yet: QLockFile makes a regular one
+    return S_ISREG(status.st_mode);
+#else
+    const QFileInfo info(lockPath);
+    return !info.exists() || (info.isFile() && !info.isSymLink());
+#endif
+}
 
 // QLockFile's own wait sleeps 100 ms and more between tries, so a copy that writes often
 // would starve the other; short random naps share the lock fairly.
-bool lockWithin(QLockFile& lock, int milliseconds)
+Locking lockWithin(QLockFile& lock, const QString& lockPath, std::chrono::milliseconds wait)
 {
     // A copy killed while it was creating the lock leaves a lock file without its owner's
     // process id, which QLockFile only breaks by age: well within our wait, not 30 s later.
     lock.setStaleLockTime(staleLockMs);
-    const QDeadlineTimer deadline(milliseconds);
-    while (!lock.tryLock(0)) {
+    const QDeadlineTimer deadline(wait.count());
+    for (;;) {
+        if (!lockFileIsUsable(lockPath))
+            return Locking::NotAFile;
+        if (lock.tryLock(0))
+            return Locking::Locked;
         if (lock.error() != QLockFile::LockFailedError || deadline.hasExpired())
-            return false;
+            return Locking::TimedOut;
         QThread::msleep(QRandomGenerator::global()->bounded(1, 4));
     }
-    return true;
+}
+
+QString lockPathOf(const QString& filePath)
+{
+    return filePath + QStringLiteral(".lock");
 }
 
 [[noreturn]] void invalidCall()
@@ -262,6 +302,47 @@ bool writeWhole(QSaveFile& file, const QByteArray& bytes)
     throw TesselError(ErrorCode::PermissionDenied, QStringLiteral("Permission denied"));
 }
 
+// A rename reaches the disk with its folder: without this a power cut soon after a write may
+// bring back the old file, or none.
+void syncFolderOf(const QString& filePath)
+{
+#ifdef Q_OS_UNIX
+    const QByteArray folder = QFile::encodeName(QFileInfo(filePath).absolutePath());
+    const int fd = ::open(folder.constData(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
+    if (fd < 0)
+        return;
+    ::fsync(fd);
+    ::close(fd);
+#else
+    Q_UNUSED(filePath);
+#endif
+}
+
+// The temporary copies QSaveFile makes beside the store are named after it with six letters or
+// digits added ("Tessel.ini.a1B2c3"). Under the lock no write of ours is under way, and one
+// older than a minute is no other program's either: what a killed writer left behind.
+void sweepLeftovers(const QString& filePath)
+{
+    const QFileInfo store(filePath);
+    const QString prefix = store.fileName() + u'.';
+    const QDateTime now = QDateTime::currentDateTimeUtc();
+    const QFileInfoList candidates
+        = QDir(store.absolutePath())
+              .entryInfoList({ prefix + QStringLiteral("??????") },
+                             QDir::Files | QDir::Hidden | QDir::System | QDir::NoSymLinks);
+    for (const QFileInfo& candidate : candidates) {
+        const QStringView suffix = QStringView(candidate.fileName()).sliced(prefix.size());
+        const bool named = std::all_of(suffix.begin(), suffix.end(), [](QChar c) {
+            return (c >= u'a' && c <= u'z') || (c >= u'A' && c <= u'Z') || (c >= u'0' && c <= u'9');
+        });
+        if (!named || candidate.isSymLink() || !candidate.isFile())
+            continue;
+        if (candidate.lastModified().toUTC().secsTo(now) < leftoverAgeSeconds)
+            continue;
+        QFile::remove(candidate.absoluteFilePath());
+    }
+}
+
 } // namespace
 
 QString escapeSettingsText(const QString& text, bool isKey)
@@ -451,15 +532,71 @@ bool SettingsDocument::removeSection(const QString& section)
 // ---- SettingsBatch ----
 
 SettingsBatch::SettingsBatch(QString filePath, std::unique_ptr<QLockFile> lock,
-                             SettingsDocument document)
+                             SettingsDocument document, std::shared_ptr<SettingsQueue> queue)
     : m_filePath(std::move(filePath))
     , m_lock(std::move(lock))
     , m_document(std::move(document))
+    , m_queue(std::move(queue))
+{
+    takeQueued();
+}
+
+SettingsBatch::SettingsBatch(SettingsBatch&& other) noexcept
+    : m_filePath(std::move(other.m_filePath))
+    , m_lock(std::move(other.m_lock))
+    , m_document(std::move(other.m_document))
+    , m_changed(std::exchange(other.m_changed, false))
+    , m_queue(std::move(other.m_queue))
+    , m_taken(std::exchange(other.m_taken, {}))
 { }
 
-SettingsBatch::SettingsBatch(SettingsBatch&&) noexcept = default;
-SettingsBatch& SettingsBatch::operator=(SettingsBatch&&) noexcept = default;
-SettingsBatch::~SettingsBatch() = default;
+SettingsBatch& SettingsBatch::operator=(SettingsBatch&& other) noexcept
+{
+    if (this != &other) {
+        giveBackQueued();
+        m_filePath = std::move(other.m_filePath);
+        m_lock = std::move(other.m_lock);
+        m_document = std::move(other.m_document);
+        m_changed = std::exchange(other.m_changed, false);
+        m_queue = std::move(other.m_queue);
+        m_taken = std::exchange(other.m_taken, {});
+    }
+    return *this;
+}
+
+SettingsBatch::~SettingsBatch()
+{
+    giveBackQueued();
+}
+
+void SettingsBatch::takeQueued()
+{
+    if (!m_queue)
+        return;
+    {
+        const std::lock_guard guard(m_queue->mutex);
+        m_taken.assign(std::make_move_iterator(m_queue->changes.begin()),
+                       std::make_move_iterator(m_queue->changes.end()));
+        m_queue->changes.clear();
+        m_queue->taken += m_taken.size();
+    }
+    for (const SettingsChange& change : m_taken)
+        ignoreErrors([&] { change(*this); });
+}
+
+void SettingsBatch::giveBackQueued()
+{
+    if (!m_queue || m_taken.empty())
+        return;
+    {
+        const std::lock_guard guard(m_queue->mutex);
+        m_queue->changes.insert(m_queue->changes.begin(), std::make_move_iterator(m_taken.begin()),
+                                std::make_move_iterator(m_taken.end()));
+        m_queue->taken -= m_taken.size();
+    }
+    m_taken.clear();
+    m_queue->wake.notify_all();
+}
 
 QString SettingsBatch::GetSetting(const QString& appName, const QString& section,
                                   const QString& key, const QString& defaultValue) const
@@ -489,15 +626,24 @@ void SettingsBatch::DeleteSetting(const QString& appName, const QString& section
 
 void SettingsBatch::commit()
 {
-    if (!m_changed)
-        return;
-    // Written beside the file and renamed over it: a crash or a full disk leaves the old file.
-    QSaveFile file(m_filePath);
-    if (!file.open(QIODevice::WriteOnly) || !writeWhole(file, m_document.toUtf8()))
-        accessError(); // the unfinished file beside it goes with `file`
-    if (!file.commit())
-        accessError();
-    m_changed = false;
+    if (m_changed) {
+        // Written beside the file and renamed over it: a crash or a full disk leaves the old file.
+        QSaveFile file(m_filePath);
+        if (!file.open(QIODevice::WriteOnly) || !writeWhole(file, m_document.toUtf8()))
+            accessError(); // the unfinished file beside it goes with `file`
+        if (!file.commit())
+            accessError();
+        syncFolderOf(m_filePath);
+        m_changed = false;
+    }
+    if (m_queue && !m_taken.empty()) {
+        {
+            const std::lock_guard guard(m_queue->mutex);
+            m_queue->taken -= m_taken.size();
+        }
+        m_taken.clear();
+        m_queue->wake.notify_all();
+    }
 }
 
 // ---- SettingsStore ----
@@ -510,26 +656,124 @@ QString SettingsStore::defaultFilePath()
 
 SettingsStore::SettingsStore(QString filePath)
     : m_filePath(std::move(filePath))
+    , m_queue(std::make_shared<SettingsQueue>())
 { }
 
-SettingsBatch SettingsStore::beginBatch()
+SettingsStore::~SettingsStore()
+{
+    // Time for another copy to let go of the lock; the program's end waits longer itself.
+    finishQueued(std::chrono::milliseconds(2000));
+}
+
+SettingsBatch SettingsStore::beginBatch(std::chrono::milliseconds wait)
 {
     // What a hold keeps may be about to change.
     m_held.reset();
-    if (!QDir().mkpath(QFileInfo(m_filePath).absolutePath()))
-        throw TesselError(ErrorCode::PathNotFound, QStringLiteral("Path not found"));
-    auto lock = std::make_unique<QLockFile>(m_filePath + QStringLiteral(".lock"));
-    if (!lockWithin(*lock, lockWaitMs))
-        permissionDenied();
     ++m_fileReads;
-    const StoreFile file = readStoreFile(m_filePath);
+    SettingsBatch batch = openBatch(m_filePath, wait, m_queue, !m_leftoversSwept);
+    m_leftoversSwept = true;
+    return batch;
+}
+
+SettingsBatch SettingsStore::openBatch(const QString& filePath, std::chrono::milliseconds wait,
+                                       std::shared_ptr<SettingsQueue> queue, bool sweep)
+{
+    if (!QDir().mkpath(QFileInfo(filePath).absolutePath()))
+        throw TesselError(ErrorCode::PathNotFound, QStringLiteral("Path not found"));
+    auto lock = std::make_unique<QLockFile>(lockPathOf(filePath));
+    switch (lockWithin(*lock, lockPathOf(filePath), wait)) {
+    case Locking::Locked:
+        break;
+    case Locking::TimedOut:
+        permissionDenied();
+    case Locking::NotAFile:
+        accessError();
+    }
+    if (sweep)
+        sweepLeftovers(filePath);
+    const StoreFile file = readStoreFile(filePath);
     // Replacing a file that is there but cannot be read, or is no store at all, would lose
     // what it holds.
     if (file.state == StoreFile::Unreadable)
         permissionDenied();
     if (file.state == StoreFile::Refused)
         accessError();
-    return SettingsBatch(m_filePath, std::move(lock), SettingsDocument::parse(file.bytes));
+    return SettingsBatch(filePath, std::move(lock), SettingsDocument::parse(file.bytes),
+                         std::move(queue));
+}
+
+// The queued changes, each time the lock comes, until none is left or the store stops it. A file
+// that cannot be written is tried again after a pause.
+void SettingsStore::writeQueued(const QString& filePath,
+                                const std::shared_ptr<SettingsQueue>& queue)
+{
+    for (;;) {
+        {
+            std::unique_lock guard(queue->mutex);
+            queue->wake.wait(guard, [&] { return queue->stopping || !queue->changes.empty(); });
+            if (queue->stopping)
+                return;
+        }
+        try {
+            openBatch(filePath, std::chrono::milliseconds(500), queue, false).commit();
+        } catch (const TesselError&) {
+            std::unique_lock guard(queue->mutex);
+            queue->wake.wait_for(guard, std::chrono::milliseconds(200),
+                                 [&] { return queue->stopping; });
+        }
+    }
+}
+
+bool SettingsStore::commitOrQueue(SettingsChange change, std::chrono::milliseconds wait)
+{
+    std::optional<SettingsBatch> batch;
+    try {
+        batch.emplace(beginBatch(wait));
+    } catch (const TesselError& error) {
+        if (error.code() != ErrorCode::PermissionDenied)
+            throw;
+    }
+    if (batch) {
+        change(*batch);
+        batch->commit();
+        return true;
+    }
+    {
+        const std::lock_guard guard(m_queue->mutex);
+        m_queue->changes.push_back(std::move(change));
+        m_queue->stopping = false;
+    }
+    if (!m_writer.joinable())
+        m_writer = std::thread(writeQueued, m_filePath, m_queue);
+    m_queue->wake.notify_all();
+    return false;
+}
+
+bool SettingsStore::finishQueued(std::chrono::milliseconds limit)
+{
+    bool done = true;
+    {
+        std::unique_lock guard(m_queue->mutex);
+        done = m_queue->wake.wait_for(
+            guard, limit, [&] { return m_queue->changes.empty() && m_queue->taken == 0; });
+        m_queue->stopping = true;
+    }
+    m_queue->wake.notify_all();
+    if (m_writer.joinable())
+        m_writer.join();
+    return done;
+}
+
+size_t SettingsStore::queuedChanges() const
+{
+    const std::lock_guard guard(m_queue->mutex);
+    return m_queue->changes.size() + m_queue->taken;
+}
+
+SettingsDocument SettingsStore::readNow() const
+{
+    ++m_fileReads;
+    return SettingsDocument::parse(readStoreFile(m_filePath).bytes);
 }
 
 std::shared_ptr<const SettingsDocument> SettingsStore::readForReading() const
@@ -542,8 +786,8 @@ std::shared_ptr<const SettingsDocument> SettingsStore::readForReading() const
     } else {
         // Writers replace the file in one rename, so a reader that cannot get the lock in time
         // still reads a whole file, only perhaps an older one.
-        QLockFile lock(m_filePath + QStringLiteral(".lock"));
-        lockWithin(lock, lockWaitMs);
+        QLockFile lock(lockPathOf(m_filePath));
+        lockWithin(lock, lockPathOf(m_filePath), lockWait);
         ++m_fileReads;
         const StoreFile file = readStoreFile(m_filePath);
         document = std::make_shared<const SettingsDocument>(SettingsDocument::parse(file.bytes));

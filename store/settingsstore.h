@@ -9,8 +9,11 @@
 #include <QHash>
 #include <QString>
 
+#include <chrono>
+#include <functional>
 #include <memory>
 #include <optional>
+#include <thread>
 #include <vector>
 
 class QLockFile;
@@ -71,6 +74,13 @@ private:
 // Escaping of one key or value; exact inverse of what the parser reads back.
 QString escapeSettingsText(const QString& text, bool isKey);
 
+class SettingsBatch;
+struct SettingsQueue;
+
+// A change made in a batch: run again on a fresh read of the file when its batch could not
+// be written, so it must not count on what the file held when it was made.
+using SettingsChange = std::function<void(SettingsBatch&)>;
+
 // The four operations on a document held under the store's lock; the writes reach the file in
 // one atomic replace at commit(). Destroying a batch without commit() writes nothing.
 class SettingsBatch
@@ -95,12 +105,19 @@ public:
 
 private:
     friend class SettingsStore;
-    SettingsBatch(QString filePath, std::unique_ptr<QLockFile> lock, SettingsDocument document);
+    SettingsBatch(QString filePath, std::unique_ptr<QLockFile> lock, SettingsDocument document,
+                  std::shared_ptr<SettingsQueue> queue);
+    // Changes that waited for the lock come first, in their order.
+    void takeQueued();
+    // What was taken and not written goes back to the front of the queue.
+    void giveBackQueued();
 
     QString m_filePath;
     std::unique_ptr<QLockFile> m_lock;
     SettingsDocument m_document;
     bool m_changed = false;
+    std::shared_ptr<SettingsQueue> m_queue;
+    std::vector<SettingsChange> m_taken;
 };
 
 class SettingsStore;
@@ -125,14 +142,22 @@ private:
 // file beside the store, re-reads the file and, for a change, replaces it atomically: the last
 // writer of a key wins and the file is never torn. Only a regular file of at most
 // maxSettingsFileBytes is read; anything else in its place (a pipe, a device, a huge file)
-// reads as an empty store and is never written over. One thread uses a store.
+// reads as an empty store and is never written over, and a lock file that is no regular file
+// is refused the same way. One thread uses a store; only the changes it queues are written
+// by a thread of its own.
 class SettingsStore
 {
 public:
     // <config>/Velkor/Tessel.ini: $XDG_CONFIG_HOME/Velkor/Tessel.ini on Linux.
     static QString defaultFilePath();
+    // How long an operation waits for another copy's lock.
+    static constexpr std::chrono::milliseconds lockWait { 5000 };
 
     explicit SettingsStore(QString filePath = defaultFilePath());
+    // Waits a while for queued changes (finishQueued).
+    ~SettingsStore();
+    SettingsStore(const SettingsStore&) = delete;
+    SettingsStore& operator=(const SettingsStore&) = delete;
 
     const QString& filePath() const { return m_filePath; }
 
@@ -147,7 +172,22 @@ public:
     // PermissionDenied when another copy keeps the lock too long or the file cannot be read,
     // PathNotFound when the folder cannot be made, PathFileAccessError when the file is no
     // store the program may replace (see above).
-    SettingsBatch beginBatch();
+    SettingsBatch beginBatch(std::chrono::milliseconds wait = lockWait);
+
+    // Makes `change` in one atomic replace: at once when the lock comes within `wait`, else
+    // later, off the calling thread, as soon as the lock is free, and always before any batch
+    // this store begins afterwards. True when it was written at once. Raises the store's error
+    // when the file cannot be written (the change is then dropped), never for a held lock.
+    bool commitOrQueue(SettingsChange change, std::chrono::milliseconds wait);
+    // Waits at most `limit` for the queued changes to reach the file, then stops trying; true
+    // when none was left behind.
+    bool finishQueued(std::chrono::milliseconds limit);
+    // Changes queued and not yet written.
+    size_t queuedChanges() const;
+
+    // Reads the file as it is now, without waiting for another copy's lock: a whole file all the
+    // same, since every writer replaces it in one rename.
+    SettingsDocument readNow() const;
 
     // Reads from one read of the file while the hold lives (see SettingsReadHold).
     [[nodiscard]] SettingsReadHold holdReads() const;
@@ -158,11 +198,19 @@ public:
 private:
     friend class SettingsReadHold;
     std::shared_ptr<const SettingsDocument> readForReading() const;
+    // Locks and reads the file, with the leftovers beside it removed first when `sweep` is set.
+    static SettingsBatch openBatch(const QString& filePath, std::chrono::milliseconds wait,
+                                   std::shared_ptr<SettingsQueue> queue, bool sweep);
+    // The writer thread's work.
+    static void writeQueued(const QString& filePath, const std::shared_ptr<SettingsQueue>& queue);
 
     QString m_filePath;
     mutable std::shared_ptr<const SettingsDocument> m_held;
     mutable int m_holds = 0;
     mutable int m_fileReads = 0;
+    bool m_leftoversSwept = false;
+    std::shared_ptr<SettingsQueue> m_queue;
+    std::thread m_writer;
 };
 
 // The per-user store every window shares.

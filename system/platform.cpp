@@ -1,5 +1,7 @@
 #include "system/platform.h"
 
+#include "system/filenames.h"
+
 #include <QFileInfo>
 
 namespace tessel {
@@ -43,7 +45,7 @@ QString withTrailingSeparator(const QString& folder)
 
 bool PathExists(const QString& path)
 {
-    return !path.isEmpty() && QFileInfo::exists(path);
+    return !path.isEmpty() && (QFileInfo::exists(path) || fileNameExists(path));
 }
 
 } // namespace tessel

@@ -357,7 +357,7 @@ private slots:
         for (const QString& line :
              { QStringLiteral("Exec=tessel %f"), QStringLiteral("Icon=") + appId,
                QStringLiteral("Categories=Game;LogicGame;"),
-               QStringLiteral("MimeType=image/jpeg;image/bmp;"),
+               QStringLiteral("MimeType=image/jpeg;image/bmp;image/png;image/gif;"),
                QStringLiteral("GenericName[de]=Foto-Schiebepuzzle"),
                QStringLiteral("GenericName[tr]=Fotoğraf Kaydırma Yapbozu") })
             QVERIFY2(lines.contains(line), qPrintable(line));

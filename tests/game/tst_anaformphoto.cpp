@@ -2,8 +2,10 @@
 // command line, "Open with") and a file dropped on the window.
 #include "common/shared.h"
 #include "game/anaform.h"
+#include "startup/commandline.h"
 #include "store/closesettings.h"
 #include "support/testsupport.h"
+#include "system/filenames.h"
 
 #include <QDir>
 #include <QDragEnterEvent>
@@ -14,6 +16,9 @@
 #include <QtTest>
 
 #include <memory>
+
+#include <fcntl.h>
+#include <unistd.h>
 
 using namespace tessel;
 using namespace tessel::test;
@@ -278,27 +283,88 @@ private slots:
         QVERIFY(boxes.shown().isEmpty());
     }
 
-    void droppedNamesTheProgramOpens_data()
+    // A name in another encoding than UTF-8 (Latin-1 here, and a stray byte): it opens from the
+    // command line and from a drop, and the photo's path keeps the name's bytes.
+    void aNameThatIsNotUtf8Opens()
     {
-        QTest::addColumn<QString>("name");
-        QTest::addColumn<bool>("taken");
-        QTest::newRow("jpg") << "a.jpg" << true;
-        QTest::newRow("JPG") << "b.JPG" << true;
-        QTest::newRow("jpeg") << "c.jpeg" << true;
-        QTest::newRow("Jpe") << "d.Jpe" << true;
-        QTest::newRow("bmp") << "e.bmp" << true;
-        QTest::newRow("png") << "f.png" << false;
-        QTest::newRow("jpg inside the name") << "g.jpg.txt" << false;
+        QFile photo(m_photo);
+        QVERIFY(photo.open(QIODevice::ReadOnly));
+        const QByteArray content = photo.readAll();
+        const QByteArray bytes = QFile::encodeName(m_dir.path()) + "/caf\xE9 \xFF.jpg";
+        const int fd = ::open(bytes.constData(), O_WRONLY | O_CREAT | O_TRUNC, 0600);
+        QVERIFY(fd >= 0);
+        QCOMPARE(::write(fd, content.constData(), size_t(content.size())), ssize_t(content.size()));
+        ::close(fd);
+
+        const char* argv[] = { "Tessel", bytes.constData() };
+        const QString given = readCommandLine(rawArguments(2, argv)).photo;
+        QCOMPARE(encodeFileName(given), bytes);
+        FakeMessageBoxes boxes;
+        auto form = window();
+        form->openPhotoFile(given);
+        QVERIFY(boxes.shown().isEmpty());
+        QCOMPARE(encodeFileName(shared().PhotoPath), bytes);
+        QCOMPARE(form->OrjinalFotoğrafKutusu.size(), QSize(300, 200));
+
+        auto other = window();
+        other->openPhotoFile(m_other);
+        const auto data = urls(
+            { QUrl::fromEncoded("file://" + bytes.toPercentEncoding("/"), QUrl::StrictMode) });
+        QVERIFY(entersAccepted(*other, data.get()));
+        QDropEvent drop(QPointF(30, 30), Qt::CopyAction, data.get(), Qt::LeftButton,
+                        Qt::NoModifier);
+        QCoreApplication::sendEvent(other.get(), &drop);
+        QTRY_COMPARE(encodeFileName(shared().PhotoPath), bytes);
+        QCOMPARE(other->OrjinalFotoğrafKutusu.size(), QSize(300, 200));
+        QVERIFY(boxes.shown().isEmpty());
+        ::unlink(bytes.constData());
     }
 
-    void droppedNamesTheProgramOpens()
+    // The content decides, whatever the name says: what a drop takes, the command line opens.
+    void droppedKindsTheProgramOpens_data()
+    {
+        QTest::addColumn<QString>("name");
+        QTest::addColumn<QString>("kind");
+        QTest::addColumn<bool>("taken");
+        QTest::newRow("jpg") << "a.jpg"
+                             << "jpeg" << true;
+        QTest::newRow("JPG") << "b.JPG"
+                             << "jpeg" << true;
+        QTest::newRow("jpeg") << "c.jpeg"
+                              << "jpeg" << true;
+        QTest::newRow("Jpe") << "d.Jpe"
+                             << "jpeg" << true;
+        QTest::newRow("a JPEG without its type's name") << "g.jpg.txt"
+                                                        << "jpeg" << true;
+        QTest::newRow("bmp") << "e.bmp"
+                             << "bmp" << true;
+        QTest::newRow("png") << "f.png"
+                             << "png" << true;
+        QTest::newRow("a PNG named as a JPEG") << "h.jpg"
+                                               << "png" << true;
+        QTest::newRow("an icon") << "i.ico"
+                                 << "ico" << false;
+        QTest::newRow("an icon named as a JPEG") << "j.jpg"
+                                                 << "ico" << false;
+    }
+
+    void droppedKindsTheProgramOpens()
     {
         QFETCH(QString, name);
+        QFETCH(QString, kind);
         QFETCH(bool, taken);
-        QVERIFY(QFile::copy(m_photo, file(name)));
+        const QImage photo(m_photo);
+        QVERIFY(!photo.isNull());
+        QVERIFY(photo.scaled(kind == QLatin1String("ico") ? QSize(64, 64) : photo.size())
+                    .save(file(name), kind.toLatin1().constData()));
+        FakeMessageBoxes boxes;
         auto form = window();
         const auto data = urls({ QUrl::fromLocalFile(file(name)) });
         QCOMPARE(entersAccepted(*form, data.get()), taken);
+        // The command line agrees: it opens what a drop takes and reports the rest.
+        form->openPhotoFile(file(name));
+        QCOMPARE(boxes.shown().isEmpty(), taken);
+        QCOMPARE(shared().PhotoPath == file(name), taken);
         QFile::remove(file(name));
     }
 };

@@ -1,12 +1,15 @@
 #include "board/boardlayout.h"
 #include "common/errors.h"
 #include "picture/photo.h"
+#include "picture/photoformats.h"
 #include "picture/photoprefetch.h"
 #include "support/coresupport.h"
+#include "system/filenames.h"
 
 #include <QBuffer>
 #include <QImageReader>
 #include <QImageWriter>
+#include <QRandomGenerator>
 #include <QTemporaryDir>
 #include <QtTest>
 
@@ -293,6 +296,193 @@ private slots:
         // Taken once: the next take reads the file again.
         if (width)
             QCOMPARE(photoprefetch::take(file(taken)).size().width(), width);
+    }
+
+    // A 32-bit bitmap with an alpha mask whose alpha bytes are all zero, as some programs write
+    // them: Qt reads it as wholly transparent, and the game shows its colours.
+    void aBitmapWithZeroAlphaShowsItsColours_data()
+    {
+        QTest::addColumn<int>("headerBytes");
+        QTest::newRow("BITMAPV4HEADER") << 108;
+        QTest::newRow("BITMAPV5HEADER") << 124;
+    }
+
+    void aBitmapWithZeroAlphaShowsItsColours()
+    {
+        QFETCH(int, headerBytes);
+        const int width = 4, height = 2;
+        QByteArray info(headerBytes, '\0');
+        auto put = [](QByteArray& bytes, int at, quint32 value) {
+            for (int i = 0; i < 4; ++i)
+                bytes[at + i] = char((value >> (8 * i)) & 0xFF);
+        };
+        put(info, 0, quint32(headerBytes));
+        put(info, 4, width);
+        put(info, 8, height);
+        put(info, 12, 1 | (32 << 16)); // planes, bits per pixel
+        put(info, 16, 3); // BI_BITFIELDS
+        put(info, 20, width * height * 4);
+        put(info, 40, 0x00FF0000); // red, green, blue and alpha masks
+        put(info, 44, 0x0000FF00);
+        put(info, 48, 0x000000FF);
+        put(info, 52, 0xFF000000);
+        QByteArray pixels;
+        for (int i = 0; i < width * height; ++i)
+            pixels += i % 2 ? QByteArray("\x20\x40\xC0\x00", 4) : QByteArray("\x10\xE0\x30\x00", 4);
+        QByteArray head(14, '\0');
+        head[0] = 'B';
+        head[1] = 'M';
+        put(head, 2, quint32(14 + headerBytes + pixels.size()));
+        put(head, 10, quint32(14 + headerBytes));
+        QFile out(file(QStringLiteral("zeroalpha.bmp")));
+        QVERIFY(out.open(QIODevice::WriteOnly));
+        out.write(head + info + pixels);
+        out.close();
+
+        const Photo photo = Photo::load(out.fileName(), photoDetailPixels(1));
+        QCOMPARE(photo.size(), QSize(width, height));
+        const QImage pixelsRead = photo.pixels();
+        QVERIFY(!pixelsRead.hasAlphaChannel() || pixelsRead.pixelColor(0, 0).alpha() == 255);
+        // Bottom-up rows: the file's first pixel is the bottom row's first.
+        QCOMPARE(pixelsRead.pixelColor(0, height - 1), QColor(0x30, 0xE0, 0x10));
+        QCOMPARE(pixelsRead.pixelColor(1, height - 1), QColor(0xC0, 0x40, 0x20));
+        QCOMPARE(photo.cut(QRect(0, 0, 1, 1), QSize(1, 1)).pixelColor(0, 0).alpha(), 255);
+    }
+
+    // The kinds a photo may be, read against a decoder's own reading, under names that say
+    // nothing; the desktop entry offers the same kinds.
+    void photoKindsAreToldByContent()
+    {
+        const QImage image = halves(QSize(40, 30));
+        for (const char* kind : { "jpeg", "bmp", "png" }) {
+            const QString path = file(QStringLiteral("kind-%1.dat").arg(kind));
+            QVERIFY(image.save(path, kind));
+            QCOMPARE(readerFormatName(photoFileFormat(path)), QByteArray(kind));
+            const Photo photo = Photo::load(path, photoDetailPixels(1));
+            QCOMPARE(photo.size(), QSize(40, 30));
+            QCOMPARE(photo.pixels().pixelColor(5, 15).red() > 200, true);
+            QCOMPARE(photo.pixels().pixelColor(35, 15).blue() > 200, true);
+        }
+        // One pixel, as a GIF: Qt reads it, nobody here writes it.
+        const QByteArray gif("GIF89a\x01\x00\x01\x00\x80\x00\x00\xff\x00\x00\x00\x00\x00,"
+                             "\x00\x00\x00\x00\x01\x00\x01\x00\x00\x02\x02D\x01\x00;",
+                             43);
+        QFile gifFile(file(QStringLiteral("kind-gif.dat")));
+        QVERIFY(gifFile.open(QIODevice::WriteOnly));
+        gifFile.write(gif);
+        gifFile.close();
+        QCOMPARE(photoFileFormat(gifFile.fileName()), PhotoFormat::Gif);
+        QCOMPARE(Photo::load(gifFile.fileName(), photoDetailPixels(1)).pixels().pixelColor(0, 0),
+                 QImage(gifFile.fileName(), "gif").pixelColor(0, 0));
+        // Pictures Qt reads that are no photo kind of this program, and no pictures at all.
+        const QString icon = file(QStringLiteral("kind-ico.jpg"));
+        QVERIFY(image.scaled(32, 32).save(icon, "ico"));
+        QCOMPARE(photoFileFormat(icon), PhotoFormat::None);
+        QCOMPARE(loadError(icon), ErrorCode::InvalidPicture);
+        QCOMPARE(photoFileFormat(m_dir.path()), PhotoFormat::None);
+        QCOMPARE(photoFileFormat(file(QStringLiteral("gone.png"))), PhotoFormat::None);
+
+        QFile entry(QFINDTESTDATA("../../desktop/tessel.desktop.in"));
+        QVERIFY(entry.open(QIODevice::ReadOnly));
+        QString mimeLine;
+        for (const QByteArray& line : entry.readAll().split('\n'))
+            if (line.startsWith("MimeType="))
+                mimeLine = QString::fromUtf8(line.mid(9));
+        QStringList offered = mimeLine.split(u';', Qt::SkipEmptyParts);
+        QStringList read = photoMimeTypes();
+        offered.sort();
+        read.sort();
+        QCOMPARE(offered, read);
+    }
+
+    // Any bytes make a name that gives back the same bytes; a UTF-8 name reads as UTF-8.
+    void fileNamesKeepTheirBytes()
+    {
+        QRandomGenerator random(6);
+        for (int round = 0; round < 5000; ++round) {
+            QByteArray bytes(random.bounded(1, 12), Qt::Uninitialized);
+            for (char& b : bytes)
+                b = char(random.bounded(1, 256));
+            const QString name = decodeFileName(bytes);
+            QCOMPARE(encodeFileName(name), bytes);
+            QStringDecoder strict(QStringDecoder::Utf8, QStringDecoder::Flag::Stateless);
+            const QString asUtf8 = strict(bytes);
+            if (!strict.hasError())
+                QCOMPARE(name, asUtf8);
+        }
+        const QString mixed = QStringLiteral("Ağaç 🌳 ") + decodeFileName("\xE9\x80");
+        QCOMPARE(encodeFileName(mixed),
+                 QByteArray("A\xC4\x9F"
+                            "a\xC3\xA7 \xF0\x9F\x8C\xB3 \xE9\x80"));
+
+        // A photo under such a name loads, and is found and told by its bytes.
+        QBuffer jpeg;
+        QVERIFY(jpeg.open(QIODevice::WriteOnly));
+        QVERIFY(halves(QSize(60, 40)).save(&jpeg, "JPG"));
+        const QByteArray path = QFile::encodeName(m_dir.path()) + "/foto-\xE7\xEE.jpg";
+        FILE* raw = std::fopen(path.constData(), "wb");
+        QVERIFY(raw);
+        QCOMPARE(std::fwrite(jpeg.data().constData(), 1, size_t(jpeg.data().size()), raw),
+                 size_t(jpeg.data().size()));
+        std::fclose(raw);
+        const QString name = decodeFileName(path);
+        QVERIFY(fileNameExists(name));
+        QVERIFY(!QFileInfo::exists(name)); // what Qt's own encoding makes of it is not there
+        QCOMPARE(photoFileFormat(name), PhotoFormat::Jpeg);
+        QCOMPARE(Photo::load(name, photoDetailPixels(1)).size(), QSize(60, 40));
+        std::remove(path.constData());
+    }
+
+    // A JPEG whose writer left out only the end marker shows as a decoder shows it; one cut
+    // anywhere in its scan, even by a byte, is refused, and so is a progressive one without its
+    // end marker, whose later scans no decoder misses.
+    void aJpegLackingOnlyItsEndMarker_data()
+    {
+        QTest::addColumn<bool>("progressive");
+        QTest::addColumn<int>("cut");
+        QTest::addColumn<bool>("loads");
+        QTest::newRow("the end marker alone") << false << 2 << true;
+        QTest::newRow("the end marker and a byte of the scan") << false << 3 << false;
+        QTest::newRow("the last tenth of the scan") << false << -10 << false;
+        QTest::newRow("a third") << false << -3 << false;
+        QTest::newRow("progressive, the end marker alone") << true << 2 << false;
+    }
+
+    void aJpegLackingOnlyItsEndMarker()
+    {
+        QFETCH(bool, progressive);
+        QFETCH(int, cut);
+        QFETCH(bool, loads);
+        // Noise in colour, so that every byte of the scan codes pixels.
+        QImage image(120, 80, QImage::Format_RGB32);
+        QRandomGenerator random(12);
+        for (int y = 0; y < image.height(); ++y)
+            for (int x = 0; x < image.width(); ++x)
+                image.setPixel(x, y, random.generate() | 0xFF000000);
+        QBuffer whole;
+        QVERIFY(whole.open(QIODevice::WriteOnly));
+        QImageWriter writer(&whole, "jpeg");
+        writer.setQuality(90);
+        writer.setProgressiveScanWrite(progressive);
+        QVERIFY(writer.write(image));
+        QByteArray bytes = whole.data();
+        QVERIFY(bytes.endsWith("\xFF\xD9"));
+        bytes.chop(cut > 0 ? cut : bytes.size() / -cut);
+        const QString path = file(QStringLiteral("noend.jpg"));
+        QFile out(path);
+        QVERIFY(out.open(QIODevice::WriteOnly | QIODevice::Truncate));
+        out.write(bytes);
+        out.close();
+        if (!loads) {
+            QCOMPARE(loadError(path), ErrorCode::InvalidPicture);
+            return;
+        }
+        const Photo photo = Photo::load(path, QSize(120, 80));
+        QCOMPARE(photo.size(), QSize(120, 80));
+        // Pixel for pixel what the decoder makes of the whole file.
+        const QImage expected
+            = QImage::fromData(whole.data(), "jpeg").convertToFormat(QImage::Format_RGB32);
+        QCOMPARE(photo.pixels().convertToFormat(QImage::Format_RGB32), expected);
     }
 
     void noPicture()

@@ -1,12 +1,19 @@
 #include "common/shared.h"
 #include "store/bestresults.h"
+#include "store/closesettings.h"
 #include "store/settingskeys.h"
 #include "store/settingsstore.h"
 #include "support/coresupport.h"
 
+#include <QLockFile>
+#include <QProcess>
+#include <QRandomGenerator>
 #include <QTemporaryDir>
 #include <QtTest>
 
+#include <csignal>
+#include <cstdio>
+#include <cstring>
 #include <thread>
 
 using namespace tessel;
@@ -16,6 +23,47 @@ namespace k = tessel::settingskeys;
 namespace {
 
 const QString app = QStringLiteral("Velkor\\Tessel");
+
+// A stored 3 x 3 game whose first cell carries `mark`, as the close writes it.
+KeyValuePairs storeGame(SettingsStore& store, int mark)
+{
+    CloseSnapshot snapshot;
+    snapshot.gameRunning = true;
+    snapshot.saveOnExit = 1;
+    snapshot.cellTags = { QString::number(mark), "1", "2", "3", "4", "5", "6", "7", "8" };
+    snapshot.blankIndex = 8;
+    snapshot.clickCount = mark;
+    KeyValuePairs savedGame;
+    writeCloseSettings(store, snapshot, savedGame);
+    return store.GetAllSettings(app, k::Oyun);
+}
+
+// Helper process: "--win-games <file>" stores a game marked with the number of games won so
+// far, wins it as the game window does, and again, until it is killed.
+int winGames(const QString& path)
+{
+    SettingsStore store(path);
+    std::printf("ready\n");
+    std::fflush(stdout);
+    for (;;) {
+        const int won = readBestResults(store)[0].completed;
+        const KeyValuePairs savedGame = storeGame(store, won);
+        recordCompletionSoon(store, { 3, 60, won + 1, savedGame });
+    }
+}
+
+// Helper process: "--hold-lock <file> <ms>" holds the store's lock as another copy in the middle
+// of a long write would, says "locked", and lets go after <ms>.
+int holdLock(const QString& path, int milliseconds)
+{
+    QLockFile lock(path + QStringLiteral(".lock"));
+    if (!lock.tryLock(10000))
+        return 1;
+    std::printf("locked\n");
+    std::fflush(stdout);
+    QThread::msleep(unsigned(milliseconds));
+    return 0;
+}
 
 } // namespace
 
@@ -155,7 +203,140 @@ private slots:
         QCOMPARE(four.seconds, std::optional<int32_t>(1000 - 1 - 2 * (games - 1)));
         QCOMPARE(four.moves, std::optional<int32_t>(300 - 1 - 2 * (games - 1)));
     }
+
+    // A kill at any moment of a completion: the game is counted and gone, or neither.
+    void aKilledCompletionNeverCountsAGameTwice()
+    {
+        QRandomGenerator random(23);
+        int wins = 0;
+        for (int round = 0; round < 12; ++round) {
+            QProcess copy;
+            copy.setProcessChannelMode(QProcess::ForwardedErrorChannel);
+            copy.start(QCoreApplication::applicationFilePath(),
+                       { QStringLiteral("--win-games"), m_store->filePath() });
+            QVERIFY(copy.waitForReadyRead(30000));
+            QTest::qSleep(random.bounded(20, 200));
+            ::kill(pid_t(copy.processId()), SIGKILL);
+            QVERIFY(copy.waitForFinished(30000));
+
+            const int counted = readBestResults(*m_store)[0].completed;
+            const KeyValuePairs game = m_store->GetAllSettings(app, k::Oyun);
+            const KeyValuePairs info = m_store->GetAllSettings(app, k::OyunBilgiler);
+            QCOMPARE(game.empty(), info.empty());
+            // A game still stored was not counted: it is the one after the last counted.
+            if (!game.empty())
+                QCOMPARE(game.front().second, QString::number(counted));
+            QVERIFY(counted >= wins);
+            wins = counted;
+        }
+        QVERIFY2(wins > 0, qPrintable(QString::number(wins))); // the copies did get to win
+        qInfo("%d games won in 12 runs killed at random", wins);
+    }
+
+    // The batch holds both changes until its one replace; dropped unwritten, it changes nothing.
+    void theResultAndTheRemovalAreOneReplace()
+    {
+        recordCompletion(*m_store, 3, 100, 40);
+        const KeyValuePairs savedGame = storeGame(*m_store, 7);
+        QFile file(m_store->filePath());
+        QVERIFY(file.open(QIODevice::ReadOnly));
+        const QByteArray before = file.readAll();
+        file.close();
+        {
+            SettingsBatch batch = m_store->beginBatch();
+            const RecordNews news = recordCompletion(batch, { 3, 90, 50, savedGame });
+            QVERIFY(news.bestTime && !news.fewestMoves);
+            // Not committed: what a write that fails, or a kill before the rename, leaves.
+        }
+        QVERIFY(file.open(QIODevice::ReadOnly));
+        QCOMPARE(file.readAll(), before);
+        file.close();
+
+        {
+            SettingsBatch batch = m_store->beginBatch();
+            recordCompletion(batch, { 3, 90, 50, savedGame });
+            batch.commit();
+        }
+        QCOMPARE(readBestResults(*m_store)[0].completed, 2);
+        QCOMPARE(readBestResults(*m_store)[0].seconds, std::optional<int32_t>(90));
+        QVERIFY(m_store->GetAllSettings(app, k::Oyun).empty());
+        QVERIFY(m_store->GetAllSettings(app, k::OyunBilgiler).empty());
+        // A game begun in this run leaves any stored game where it is.
+        const KeyValuePairs other = storeGame(*m_store, 8);
+        recordCompletionSoon(*m_store, { 3, 95, 60, {} });
+        QCOMPARE(m_store->GetAllSettings(app, k::Oyun), other);
+        QCOMPARE(readBestResults(*m_store)[0].completed, 3);
+    }
+
+    // Another copy holds the lock through a slow write: the completion returns at once, its
+    // result waits and is written when the lock is free, before anything this store writes
+    // later, and the news is told from the results stored.
+    void aHeldLockDelaysTheResultWithoutLosingOrBlocking()
+    {
+        recordCompletion(*m_store, 4, 300, 70);
+        const KeyValuePairs savedGame = storeGame(*m_store, 1);
+        QProcess holder;
+        holder.setProcessChannelMode(QProcess::ForwardedErrorChannel);
+        holder.start(
+            QCoreApplication::applicationFilePath(),
+            { QStringLiteral("--hold-lock"), m_store->filePath(), QStringLiteral("3000") });
+        QVERIFY(holder.waitForReadyRead(30000));
+        QCOMPARE(holder.readLine().trimmed(), QByteArray("locked"));
+
+        QElapsedTimer clock;
+        clock.start();
+        const RecordNews news = recordCompletionSoon(*m_store, { 4, 250, 90, savedGame });
+        QVERIFY2(clock.elapsed() < 1000, qPrintable(QString::number(clock.elapsed())));
+        QVERIFY(news.bestTime && !news.fewestMoves);
+        QCOMPARE(m_store->queuedChanges(), size_t(1));
+        QCOMPARE(m_store->readNow().values(k::Rekorlar).size(), size_t(3));
+        QCOMPARE(bestResultsFrom(m_store->readNow().values(k::Rekorlar))[1].completed, 1);
+
+        QTRY_COMPARE_WITH_TIMEOUT(m_store->queuedChanges(), size_t(0), 10000);
+        QVERIFY(clock.elapsed() >= 2500);
+        QVERIFY(holder.state() == QProcess::NotRunning || holder.waitForFinished(30000));
+        QCOMPARE(holder.exitCode(), 0);
+        const BestResult four = readBestResults(*m_store)[1];
+        QCOMPARE(four.completed, 2);
+        QCOMPARE(four.seconds, std::optional<int32_t>(250));
+        QCOMPARE(four.moves, std::optional<int32_t>(70));
+        QVERIFY(m_store->GetAllSettings(app, k::Oyun).empty());
+    }
+
+    void aQueuedResultComesBeforeTheStoresNextWrite()
+    {
+        const KeyValuePairs savedGame = storeGame(*m_store, 1);
+        QProcess holder;
+        holder.setProcessChannelMode(QProcess::ForwardedErrorChannel);
+        holder.start(
+            QCoreApplication::applicationFilePath(),
+            { QStringLiteral("--hold-lock"), m_store->filePath(), QStringLiteral("1500") });
+        QVERIFY(holder.waitForReadyRead(30000));
+        recordCompletionSoon(*m_store, { 3, 250, 90, savedGame });
+        // The close of a game begun after the win, while the lock is still held: it waits, and
+        // whichever thread gets the lock first writes the result first.
+        const KeyValuePairs next = storeGame(*m_store, 2);
+        QCOMPARE(m_store->queuedChanges(), size_t(0));
+        QCOMPARE(m_store->GetAllSettings(app, k::Oyun), next);
+        QCOMPARE(readBestResults(*m_store)[0].completed, 1);
+        QVERIFY(holder.state() == QProcess::NotRunning || holder.waitForFinished(30000));
+    }
 };
 
-QTEST_GUILESS_MAIN(TestBestResults)
+int main(int argc, char* argv[])
+{
+    if (argc == 3 && std::strcmp(argv[1], "--win-games") == 0) {
+        QCoreApplication application(argc, argv);
+        shared().SettingsAppName = app;
+        return winGames(QString::fromLocal8Bit(argv[2]));
+    }
+    if (argc == 4 && std::strcmp(argv[1], "--hold-lock") == 0) {
+        QCoreApplication application(argc, argv);
+        return holdLock(QString::fromLocal8Bit(argv[2]), std::atoi(argv[3]));
+    }
+    QCoreApplication application(argc, argv);
+    TestBestResults test;
+    return QTest::qExec(&test, argc, argv);
+}
+
 #include "tst_bestresults.moc"

@@ -700,6 +700,55 @@ private slots:
         QCOMPARE(document.toUtf8(), QByteArray("[A]\nk=A\n\n[C]\nk=C\nj=2\n\n[B]\nk=new\n"));
     }
 
+    // A pipe in the lock's place would block QLockFile's read of it for ever: the store reads
+    // without the lock and refuses to write, at once, and leaves the pipe alone.
+    void aPipeInPlaceOfTheLockIsRefused()
+    {
+        const QString file = path("piped.ini");
+        writeBytes(file, "[Ayarlar]\nSon Bolme=2\n");
+        const QByteArray lock = QFile::encodeName(file + QStringLiteral(".lock"));
+        QCOMPARE(::mkfifo(lock.constData(), 0600), 0);
+        QElapsedTimer clock;
+        clock.start();
+        QCOMPARE(runHelper({ QStringLiteral("--use-store"), file }),
+                 QStringLiteral("2\nraised 75"));
+        QVERIFY2(clock.elapsed() < 20000, qPrintable(QString::number(clock.elapsed())));
+        struct stat status = {};
+        QCOMPARE(::lstat(lock.constData(), &status), 0);
+        QVERIFY(S_ISFIFO(status.st_mode));
+        QCOMPARE(fileBytes(file), QByteArray("[Ayarlar]\nSon Bolme=2\n"));
+        QFile::remove(QFile::decodeName(lock));
+    }
+
+    // What a writer killed before its rename leaves beside the store goes at the next write, once
+    // it is a minute old; anything else of that name, or younger, stays.
+    void leftoverCopiesOfTheStoreAreRemoved()
+    {
+        const QString file = path("swept.ini");
+        writeBytes(file, "[Ayarlar]\nSon Bolme=2\n");
+        const QDateTime old = QDateTime::currentDateTimeUtc().addSecs(-120);
+        const QStringList stale { "swept.ini.a1B2c3", "swept.ini.ZZZZZZ" };
+        const QStringList kept { "swept.ini.q9W8e7", // a write under way elsewhere, just begun
+                                 "swept.ini.bak", "swept.ini.a-b-c1", "swept.ini.a1B2c3d" };
+        for (const QString& name : stale + kept) {
+            writeBytes(path(name.toUtf8().constData()), "[Ayarlar]\n");
+            QFile leftover(path(name.toUtf8().constData()));
+            QVERIFY(leftover.open(QIODevice::ReadWrite));
+            if (name != QLatin1String("swept.ini.q9W8e7"))
+                QVERIFY(leftover.setFileTime(old, QFileDevice::FileModificationTime));
+        }
+        SettingsStore(file).SaveSetting(app, QStringLiteral("Ayarlar"), QStringLiteral("Son Bolme"),
+                                        QStringLiteral("1"));
+        const QStringList left
+            = QDir(m_dir.path()).entryList({ QStringLiteral("swept.ini.*") }, QDir::Files);
+        QCOMPARE(left,
+                 (QStringList { "swept.ini.a-b-c1", "swept.ini.a1B2c3d", "swept.ini.bak",
+                                "swept.ini.q9W8e7" }));
+        QCOMPARE(SettingsStore(file).GetSetting(app, QStringLiteral("Ayarlar"),
+                                                QStringLiteral("Son Bolme")),
+                 QStringLiteral("1"));
+    }
+
     void lockLeftWithoutItsOwnerIsBrokenWithinTheWait()
     {
         // What a copy killed between creating the lock file and writing its process id leaves.

@@ -6,6 +6,7 @@
 #include <QtTest>
 
 #include <csignal>
+#include <sys/resource.h>
 
 using namespace tessel;
 
@@ -69,6 +70,46 @@ private slots:
         QVERIFY(text.contains("\nSon Bolme=0\n"));
         QVERIFY(text.contains("\nOrnek Goster=1\n"));
         QVERIFY(text.contains("\nSesleri Kapat=0\n"));
+    }
+
+    // With no room for the close's write (ulimit -f), the write fails as on a full disk: the
+    // program ends normally and the store keeps what it held, instead of dying of SIGXFSZ.
+    void aFileSizeLimitFailsTheWriteWithoutEndingTheProgram()
+    {
+        QTemporaryDir config;
+        QVERIFY(config.isValid());
+        QVERIFY(QDir(config.path()).mkpath(QStringLiteral("Velkor")));
+        QFile file(config.filePath(QStringLiteral("Velkor/Tessel.ini")));
+        const QByteArray before
+            = "[Ayarlar]\nSon Bolme=1\nSon Fotograf=/nowhere/" + QByteArray(4000, 'x') + ".jpg\n";
+        QVERIFY(file.open(QIODevice::WriteOnly));
+        QCOMPARE(file.write(before), before.size());
+        file.close();
+        QProcess program;
+        QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+        environment.insert(QStringLiteral("XDG_CONFIG_HOME"), config.path());
+        environment.insert(QStringLiteral("XDG_CACHE_HOME"), config.filePath(QStringLiteral("c")));
+        environment.insert(QStringLiteral("QT_QPA_PLATFORM"), QStringLiteral("offscreen"));
+        program.setProcessEnvironment(environment);
+        program.setProcessChannelMode(QProcess::ForwardedChannels);
+        program.setChildProcessModifier([] {
+            sigset_t set;
+            sigemptyset(&set);
+            sigaddset(&set, SIGTERM);
+            pthread_sigmask(SIG_BLOCK, &set, nullptr);
+            const rlimit limit { 2048, 2048 };
+            setrlimit(RLIMIT_FSIZE, &limit);
+        });
+        program.start(QStringLiteral(TESSEL_EXECUTABLE), {});
+        QVERIFY(program.waitForStarted(30000));
+        QVERIFY(::kill(pid_t(program.processId()), SIGTERM) == 0);
+        QVERIFY(program.waitForFinished(60000));
+        QCOMPARE(program.exitStatus(), QProcess::NormalExit);
+        QCOMPARE(program.exitCode(), 0);
+        QVERIFY(file.open(QIODevice::ReadOnly));
+        QCOMPARE(file.readAll(), before);
+        QCOMPARE(QDir(config.filePath(QStringLiteral("Velkor"))).entryList(QDir::Files),
+                 QStringList { QStringLiteral("Tessel.ini") });
     }
 };
 
