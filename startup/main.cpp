@@ -13,6 +13,7 @@ int main(int argc, char* argv[])
         QCoreApplication app(argc, argv);
         return tessel::printCommandLineAnswer(tessel::readCommandLine(app.arguments()));
     }
+    tessel::prepareWindowSystem();
     QApplication app(argc, argv);
     return tessel::runEntryRoutine(app, tessel::readCommandLine(QApplication::arguments()).photo);
 }

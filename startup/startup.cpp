@@ -51,6 +51,13 @@ void logBoard(const AnaForm& form)
 
 } // namespace
 
+void prepareWindowSystem()
+{
+    const char* noSharedMemory = "QT_XCB_NO_MITSHM";
+    if (!qEnvironmentVariableIsSet(noSharedMemory))
+        qputenv(noSharedMemory, "1");
+}
+
 bool InitVisualStyles()
 {
     return ignoreErrors([] {

@@ -89,6 +89,19 @@ private slots:
 
     void visualStylesStartWithoutError() { QVERIFY(InitVisualStyles()); }
 
+    // Windows are drawn through the X connection, not shared memory, unless the user chose.
+    void theWindowSystemDrawsWithoutSharedMemory()
+    {
+        const QByteArray saved = qgetenv("QT_XCB_NO_MITSHM");
+        qunsetenv("QT_XCB_NO_MITSHM");
+        prepareWindowSystem();
+        QCOMPARE(qgetenv("QT_XCB_NO_MITSHM"), QByteArray("1"));
+        qputenv("QT_XCB_NO_MITSHM", "");
+        prepareWindowSystem();
+        QCOMPARE(qgetenv("QT_XCB_NO_MITSHM"), QByteArray(""));
+        qputenv("QT_XCB_NO_MITSHM", saved);
+    }
+
     // The store's file is read once for the stored photo's path and the whole restore.
     void theStartUpReadsTheStoreOnce()
     {
