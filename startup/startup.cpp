@@ -110,7 +110,12 @@ int runEntryRoutine(QApplication& app, const QString& photo)
     if (!form)
         return endOfProgram(1);
     logFolders();
-    logBoard(*form);
+    // The board as the player first sees it with the photo.
+    if (form->storedPhotoPending())
+        QObject::connect(form, &AnaForm::storedPhotoShown, form,
+                         [f = form.data()] { logBoard(*f); });
+    else
+        logBoard(*form);
     if (!photo.isEmpty()) {
         form->openPhotoFile(photo);
         if (form)

@@ -122,6 +122,8 @@ private slots:
         const QPointer<AnaForm> form = openGameWindow(store, reportingTrap());
         QVERIFY(form);
         QCOMPARE(store.fileReads(), before + 1);
+        // The window does not wait for the photo; it comes onto the board when decoded.
+        QTRY_VERIFY(!form->storedPhotoPending());
         QVERIFY(boxes.shown().isEmpty());
         QCOMPARE(form->OrjinalFotoğrafKutusu.size(), QSize(120, 90));
         QVERIFY(form->OyunuKaydetOnayı->isChecked());
