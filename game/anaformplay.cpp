@@ -64,6 +64,7 @@ void AnaForm::DağınıkParçalar_Click(int Index)
         announce(moveAnnouncement(DağınıkParçalar.at(blank)->tag().toInt(), blank, GridSize));
     });
     m_hints->boardChanged();
+    keepGameSoon();
 
     bool complete = false;
     trap([&] {
@@ -93,7 +94,9 @@ void AnaForm::completePhoto()
     ignoreErrors([&] { announce(ResourceString(StringId::Congratulations)); });
     message += completionNews();
     // The won game leaves the store before the message: a close while it waits for OK (a
-    // log-out, a termination signal) must not leave it to be offered at the next start.
+    // log-out, a termination signal) must not leave it to be offered at the next start. That
+    // includes a game kept during play.
+    settleKeptGame();
     removeStoredGame(m_settings, SavedGame);
     trap([&] { showInformation(message); });
     trap([&] {
