@@ -284,8 +284,8 @@ Runs oneMove(const Context& c, bool painted)
     form.ParçalaraBölSeçeneği_Click(1);
     form.YeniOyunDüğmesi_Click();
     QCoreApplication::processEvents();
-    const int n = form.GridSize;
-    const int blank = form.BlankIndex;
+    const int n = form.GridSize();
+    const int blank = form.BlankIndex();
     const int beside = blank % n > 0 ? blank - 1 : blank + 1;
     int clicks = 0;
     Runs runs = timeHere(30, [&] {
@@ -294,7 +294,7 @@ Runs oneMove(const Context& c, bool painted)
             QCoreApplication::processEvents();
     });
     // Every click must have been a move: the counter says so.
-    if (form.ClickCount != clicks || !form.SüreHesapla->running())
+    if (form.ClickCount() != clicks || !form.SüreHesapla->running())
         runs.failure = QStringLiteral("a click was no move");
     return runs;
 }
@@ -313,11 +313,13 @@ Runs closeWritesFiveByFive()
     snapshot.saveOnExit = 1;
     snapshot.gameRunning = true;
     for (int i = 0; i < 25; ++i)
-        snapshot.cellTags.push_back(QString::number((i * 7) % 25));
-    snapshot.blankIndex = 12;
-    snapshot.seconds = 42;
-    snapshot.minutes = 17;
-    snapshot.clickCount = 311;
+        snapshot.gameCells.emplace_back(QStringLiteral("Foto-%1").arg(i),
+                                        i == 12 ? QStringLiteral("12B")
+                                                : QString::number((i * 7) % 25));
+    snapshot.gameInfo = { { QStringLiteral("Saniye Bilgisi"), QStringLiteral("42") },
+                          { QStringLiteral("Dakika Bilgisi"), QStringLiteral("17") },
+                          { QStringLiteral("Saat Bilgisi"), QStringLiteral("0") },
+                          { QStringLiteral("Hamle Bilgisi"), QStringLiteral("311") } };
 
     const QString path = scratchFolder() + "/Tessel.ini";
     Runs result;

@@ -139,14 +139,11 @@ std::optional<double> timeHint(tessel::AnaForm& form)
     return ms;
 }
 
-// The board's tags after block `cell` slides into the empty cell.
+// Whether the game is won once block `cell` slides into the empty cell.
 bool wouldComplete(const tessel::AnaForm& form, int cell)
 {
-    std::vector<QString> tags;
-    for (const tessel::PictureBox* box : form.DağınıkParçalar)
-        tags.push_back(box->tag());
-    std::swap(tags[size_t(cell)], tags[size_t(form.BlankIndex)]);
-    return tessel::isPhotoComplete(tags);
+    tessel::Game game = form.game();
+    return game.move(cell) && game.isComplete();
 }
 
 // Hints on N x N games in the game window: pressed at once after a random move (a walk away
@@ -172,10 +169,10 @@ std::pair<Runs, Runs> hintTimes(int gridSize, int rounds)
         // Never straight back, never home.
         std::vector<int> moves;
         for (int c = 0; c < gridSize * gridSize; ++c)
-            if (c != lastBlank && isMoveAllowed(c, form.BlankIndex, gridSize)
+            if (c != lastBlank && isMoveAllowed(c, form.BlankIndex(), gridSize)
                 && !wouldComplete(form, c))
                 moves.push_back(c);
-        lastBlank = form.BlankIndex;
+        lastBlank = form.BlankIndex();
         form.DağınıkParçalar_Click(
             moves[std::uniform_int_distribution<size_t>(0, moves.size() - 1)(random)]);
         if (const auto ms = timeHint(form))

@@ -14,6 +14,8 @@ struct ElapsedTime
     uint8_t hours = 0; // 0..23 between ticks
     uint8_t minutes = 0; // 0..59
     uint8_t seconds = 0; // 0..59
+
+    bool operator==(const ElapsedTime&) const = default;
 };
 
 // Adds one second with both carries in the same tick. Returns true when the time reached

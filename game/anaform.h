@@ -3,6 +3,7 @@
 
 #include "board/boardrules.h"
 #include "board/clocktimer.h"
+#include "board/game.h"
 #include "board/savedgame.h"
 #include "common/controls.h"
 #include "picture/photo.h"
@@ -176,13 +177,25 @@ public:
     QPushButton* HakkındaDüğmesi = nullptr;
     QPushButton* ÇıkışDüğmesi = nullptr;
 
-    // Game state shared by the board, the clock and the store.
-    uint8_t GridSize = 0;
-    int16_t BlankIndex = 0;
-    int32_t ClickCount = 0;
-    uint8_t Seconds = 0;
-    uint8_t Minutes = 0;
-    uint8_t Hours = 0;
+    // The game: the board, the moves, the count and the time. The handlers change it; the
+    // cells, the labels and the store show it. A change made from outside the handlers shows
+    // once the board is drawn again (showBoard) and the labels are written.
+    const Game& game() const { return m_game; }
+    Game& game() { return m_game; }
+    // The design's members of the game, as the window reads them.
+    uint8_t GridSize() const { return static_cast<uint8_t>(m_game.gridSize()); }
+    int16_t BlankIndex() const { return static_cast<int16_t>(m_game.blankIndex()); }
+    int32_t ClickCount() const { return m_game.moveCount(); }
+    uint8_t Seconds() const { return m_game.elapsed().seconds; }
+    uint8_t Minutes() const { return m_game.elapsed().minutes; }
+    uint8_t Hours() const { return m_game.elapsed().hours; }
+    // Draws cell `cell` as the game has it: the image of the block it shows (none for the empty
+    // cell) and its block number as tag.
+    void showCell(int cell);
+    // Draws every cell so, each failure reported, and names them for screen readers.
+    void showBoard();
+
+    // Shared by the board, the clock and the store.
     KeyValuePairs SavedGame;
     bool RestoringGame = false;
     uint8_t PieceIndex = 0;
@@ -231,6 +244,7 @@ private:
     QPixmap cutPiece(int block, QSize pieceSize, qreal ratio) const;
     void connectCell(PictureBox* cell, int index);
 
+    Game m_game;
     bool m_dayMessageOpen = false;
     bool m_storedPhotoPending = false;
     QString m_storedPhotoPath;

@@ -82,6 +82,22 @@ void AnaForm::connectCell(PictureBox* cell, int index)
         Qt::QueuedConnection);
 }
 
+void AnaForm::showCell(int cell)
+{
+    PictureBox* box = DağınıkParçalar.at(cell);
+    const int block = m_game.blockShown(cell);
+    box->setPicture(block == Game::noBlock ? QPixmap() : SıralıParçalar.at(block));
+    box->setTag(m_game.tag(cell));
+}
+
+void AnaForm::showBoard()
+{
+    const ReportingTrap trap = reportingTrap();
+    for (int c = 0; c < m_game.cellCount(); ++c)
+        trap([&] { showCell(c); });
+    nameCells();
+}
+
 void AnaForm::setOriginalPhoto(const Photo& photo)
 {
     OrjinalFotoğrafKutusu = photo;
@@ -107,7 +123,10 @@ void AnaForm::UnloadScatteredPieces()
     for (size_t c = 1; c < DağınıkParçalar.size(); ++c)
         ignoreErrors([&] { delete DağınıkParçalar[c]; });
     DağınıkParçalar.resize(1);
-    ignoreErrors([&] { DağınıkParçalar.at(0)->setPicture(QPixmap()); });
+    ignoreErrors([&] {
+        DağınıkParçalar.at(0)->setPicture(QPixmap());
+        DağınıkParçalar.at(0)->setTag(m_game.tag(0)); // the board just divided carries none
+    });
 }
 
 void AnaForm::UnloadOrderedPieces()
@@ -119,20 +138,23 @@ void AnaForm::ParçalaraBölSeçeneği_Click(int Index)
 {
     const ReportingTrap trap = reportingTrap();
     trap([&] { shared().DivisionIndex = static_cast<int16_t>(Index); });
-    trap([&] { GridSize = static_cast<uint8_t>(gridSizeFor(Index)); });
-    if (GridSize == 0)
+    // An index that names no option is reported, and the board keeps its size.
+    int gridSize = GridSize();
+    trap([&] { gridSize = gridSizeFor(Index); });
+    if (gridSize == 0)
         return; // no grid chosen yet: nothing to lay out
-    const int n = GridSize * GridSize;
-    trap([&] { BlankIndex = static_cast<int16_t>(n - 1); });
+    const int n = gridSize * gridSize;
+    // GridSize, and BlankIndex the last cell: a new board, no block on it yet.
+    trap([&] { m_game.divide(gridSize); });
 
     QSize cellSize;
     trap([&] {
         const QSize frameTwips(Çerçeve.at(0)->width() * twipsPerPixel,
                                Çerçeve.at(0)->height() * twipsPerPixel);
-        cellSize = cellSizeTwips(GridSize, frameTwips);
+        cellSize = cellSizeTwips(gridSize, frameTwips);
     });
     auto place = [&](PictureBox* cell, int c) {
-        cell->setGeometry(cellRectPixels(c, GridSize, cellSize));
+        cell->setGeometry(cellRectPixels(c, gridSize, cellSize));
     };
 
     UnloadScatteredPieces();
@@ -163,13 +185,10 @@ void AnaForm::ParçalaraBölSeçeneği_Click(int Index)
     if (RestoringGame)
         return; // the restore puts the saved pieces into the cells
     if (!SüreHesapla->running()) {
-        for (int c = 0; c < static_cast<int>(DağınıkParçalar.size()); ++c) {
-            trap([&] {
-                PictureBox* cell = DağınıkParçalar.at(c);
-                cell->setPicture(SıralıParçalar.at(c));
-                cell->setTag(QString()); // the ordered pieces carry no tag
-            });
-        }
+        // The ordered pieces carry no tag: neither do the cells that show them.
+        m_game.showInOrder();
+        for (int c = 0; c < static_cast<int>(DağınıkParçalar.size()); ++c)
+            trap([&] { showCell(c); });
         nameCells();
     } else {
         trap([&] { YeniOyunDüğmesi_Click(); });
@@ -182,7 +201,7 @@ QPixmap AnaForm::cutPiece(int block, QSize pieceSize, qreal ratio) const
     if (m_storedPhotoPending)
         return QPixmap();
     const QImage image = OrjinalFotoğrafKutusu.cut(
-        blockRect(block, GridSize, OrjinalFotoğrafKutusu.size()), pieceSize);
+        blockRect(block, GridSize(), OrjinalFotoğrafKutusu.size()), pieceSize);
     QPixmap piece;
     if (!image.isNull()) {
         piece = QPixmap::fromImage(image);
@@ -197,7 +216,7 @@ QPixmap AnaForm::cutPiece(int block, QSize pieceSize, qreal ratio) const
 
 void AnaForm::cutPiecesForRatio(qreal ratio)
 {
-    if (ratio == m_cutRatio || GridSize == 0)
+    if (ratio == m_cutRatio || GridSize() == 0)
         return;
     // Like drawing: a failure leaves what was shown.
     ignoreErrors([&] {
@@ -208,14 +227,8 @@ void AnaForm::cutPiecesForRatio(qreal ratio)
             pieces.push_back(cutPiece(static_cast<int>(k), pieceSize, ratio));
         SıralıParçalar = std::move(pieces);
         m_cutRatio = ratio;
-        for (size_t c = 0; c < DağınıkParçalar.size(); ++c) {
-            PictureBox* cell = DağınıkParçalar[c];
-            if (cell->picture().isNull())
-                continue; // the empty cell
-            // A cell shows the piece its tag names; an untagged one (blocks in order) its own.
-            const int piece = cell->tag().isEmpty() ? static_cast<int>(c) : cell->tag().toInt();
-            cell->setPicture(SıralıParçalar.at(piece));
-        }
+        for (int c = 0; c < static_cast<int>(DağınıkParçalar.size()); ++c)
+            showCell(c);
     });
 }
 
@@ -246,34 +259,26 @@ void AnaForm::YeniOyunDüğmesi_Click()
     }
 
     trap([&] {
-        Seconds = Minutes = Hours = 0;
+        m_game.resetTime();
         timeDisplay()->setCaption(QString::fromUtf16(clockResetText));
     });
     trap([&] {
-        ClickCount = 0;
+        m_game.resetMoveCount();
         moveCountDisplay()->setCaption(QStringLiteral("0"));
     });
-    const int m = static_cast<int>(DağınıkParçalar.size()) - 1;
-    trap([&] { BlankIndex = static_cast<int16_t>(m); });
-
-    std::vector<int> pieces;
-    trap([&] {
-        ListBag bag(SayıListesi);
-        DealRandom random = freshDealRandom();
-        pieces = dealPieces(m + 1, bag, random);
-    });
-    for (int c = 0; c < static_cast<int>(pieces.size()); ++c) {
+    // The deal: BlankIndex the last cell m, the bag drawn, each cell a block; the cells then
+    // show it, the last one empty with tag m. A window not yet divided has no board to deal.
+    const int m = m_game.cellCount() - 1;
+    if (m >= 0) {
         trap([&] {
-            PictureBox* cell = DağınıkParçalar.at(c);
-            cell->setPicture(SıralıParçalar.at(pieces[c]));
-            cell->setTag(QString::number(pieces[c]));
+            ListBag bag(SayıListesi);
+            DealRandom random = freshDealRandom();
+            m_game.deal(dealPieces(m + 1, bag, random));
         });
+        for (int c = 0; c < m; ++c)
+            trap([&] { showCell(c); });
+        trap([&] { showCell(m); });
     }
-    trap([&] {
-        PictureBox* last = DağınıkParçalar.at(m);
-        last->setPicture(QPixmap());
-        last->setTag(QString::number(m));
-    });
     trap([&] { SüreHesapla->setInterval(ClockTimer::runningInterval); });
     nameCells();
     announce(ResourceString(StringId::NewGameDealt));
@@ -288,25 +293,19 @@ void AnaForm::SüreHesapla_Timer()
     // again from zero when it closes, and one message is enough.
     if (m_dayMessageOpen)
         return;
-    ElapsedTime time { Hours, Minutes, Seconds };
     bool dayFull = false;
-    ignoreErrors([&] {
-        dayFull = advanceClock(time);
-        Hours = time.hours;
-        Minutes = time.minutes;
-        Seconds = time.seconds;
-    });
+    ignoreErrors([&] { dayFull = m_game.tick(); });
     if (dayFull) {
         // Back to zero before the message: a close while it waits for OK (a log-out, a
         // termination signal) would otherwise store 24 hours, which no start can read.
-        Seconds = Minutes = Hours = 0;
+        m_game.resetTime();
         ignoreErrors([&] {
             m_dayMessageOpen = true;
             const auto closed = qScopeGuard([this] { m_dayMessageOpen = false; });
             showInformation(ResourceString(StringId::DayResetNotice));
         });
     }
-    ignoreErrors([&] { timeDisplay()->setCaption(clockText({ Hours, Minutes, Seconds })); });
+    ignoreErrors([&] { timeDisplay()->setCaption(clockText(m_game.elapsed())); });
 }
 
 } // namespace tessel

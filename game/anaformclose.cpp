@@ -48,14 +48,8 @@ CloseSnapshot AnaForm::closeSnapshot() const
     s.saveOnExit = checkBoxValue(OyunuKaydetOnayı);
     s.soundOff = checkBoxValue(SesleriKapatOnayı);
     s.gameRunning = SüreHesapla->interval() > 0;
-    s.cellTags.reserve(DağınıkParçalar.size());
-    for (const PictureBox* cell : DağınıkParçalar)
-        s.cellTags.push_back(cell->tag());
-    s.blankIndex = BlankIndex;
-    s.seconds = Seconds;
-    s.minutes = Minutes;
-    s.hours = Hours;
-    s.clickCount = ClickCount;
+    s.gameCells = m_game.storedCells();
+    s.gameInfo = m_game.storedInfo();
     return s;
 }
 

@@ -19,10 +19,7 @@ void AnaForm::connectHelp()
     m_hints = new HintController(*this);
     // Screen readers hear the outline's block, as they hear a move.
     connect(m_hints, &HintController::hintShown, this, [this](int cell) {
-        ignoreErrors([&] {
-            announce(
-                hintAnnouncement(DağınıkParçalar.at(size_t(cell))->tag().toInt(), cell, GridSize));
-        });
+        ignoreErrors([&] { announce(hintAnnouncement(m_game.pieceAt(cell), cell, GridSize())); });
     });
     // A window shortcut: a text field with the focus takes the letter for itself.
     auto* hint = new QShortcut(QKeySequence(Qt::Key_H), this);

@@ -15,14 +15,14 @@ void AnaForm::connectKeys()
 
 void AnaForm::boardArrow(Arrow arrow)
 {
-    const int cell = cellForArrow(arrow, BlankIndex, GridSize);
-    DağınıkParçalar_Click(cell >= 0 ? cell : BlankIndex);
+    const int cell = m_game.cellForArrow(arrow);
+    DağınıkParçalar_Click(cell >= 0 ? cell : BlankIndex());
 }
 
 void AnaForm::boardSpace()
 {
     if (!SüreHesapla->running())
-        DağınıkParçalar_Click(BlankIndex);
+        DağınıkParçalar_Click(BlankIndex());
 }
 
 void AnaForm::nameCells()
@@ -30,11 +30,7 @@ void AnaForm::nameCells()
     for (int c = 0; c < static_cast<int>(DağınıkParçalar.size()); ++c) {
         ignoreErrors([&] {
             PictureBox* cell = DağınıkParçalar[c];
-            // A cell without a tag shows the blocks in order: its own.
-            const int block = cell->picture().isNull() ? -1
-                : cell->tag().isEmpty()                ? c
-                                                       : cell->tag().toInt();
-            const QString name = cellAccessibleName(c, block, GridSize);
+            const QString name = cellAccessibleName(c, m_game.blockShown(c), GridSize());
             // Set only when it changes: each setting tells screen readers the name changed.
             if (cell->accessibleName() != name)
                 cell->setAccessibleName(name);

@@ -14,8 +14,6 @@
 
 #include <QCheckBox>
 
-#include <limits>
-
 namespace tessel {
 
 namespace {
@@ -34,8 +32,8 @@ void AnaForm::DağınıkParçalar_Click(int Index)
         return;
     }
 
-    const int blank = BlankIndex;
-    if (!isMoveAllowed(Index, blank, GridSize)) {
+    const int blank = BlankIndex();
+    if (!m_game.canMove(Index)) {
         trap([&] { PlayGameSound(QStringLiteral("DUR")); });
         return;
     }
@@ -44,36 +42,25 @@ void AnaForm::DağınıkParçalar_Click(int Index)
     trap([&] { DağınıkParçalar.at(Index)->setPicture(QPixmap()); });
     trap([&] { DağınıkParçalar.at(blank)->update(); });
     trap([&] { DağınıkParçalar.at(Index)->setBackColor(emptiedCellColour); });
+    // The blocks' exchange and the new empty cell are one change of the game: the two cells'
+    // tags show it.
     trap([&] {
-        PictureBox* moved = DağınıkParçalar.at(Index);
-        PictureBox* emptied = DağınıkParçalar.at(blank);
-        const QString tag = emptied->tag();
-        emptied->setTag(moved->tag());
-        moved->setTag(tag);
+        m_game.slide(Index);
+        DağınıkParçalar.at(blank)->setTag(m_game.tag(blank));
+        DağınıkParçalar.at(Index)->setTag(m_game.tag(Index));
     });
-    trap([&] { BlankIndex = static_cast<int16_t>(Index); });
     trap([&] {
-        if (ClickCount == std::numeric_limits<int32_t>::max())
-            throw TesselError(ErrorCode::Overflow, QStringLiteral("Overflow"));
-        ++ClickCount;
-        moveCountDisplay()->setCaption(QString::number(ClickCount));
+        m_game.countMove();
+        moveCountDisplay()->setCaption(QString::number(ClickCount()));
     });
     trap([&] { PlayGameSound(QStringLiteral("TAMAM")); });
     nameCells();
-    ignoreErrors([&] {
-        announce(moveAnnouncement(DağınıkParçalar.at(blank)->tag().toInt(), blank, GridSize));
-    });
+    ignoreErrors([&] { announce(moveAnnouncement(m_game.pieceAt(blank), blank, GridSize())); });
     m_hints->boardChanged();
     keepGameSoon();
 
     bool complete = false;
-    trap([&] {
-        std::vector<QString> tags;
-        tags.reserve(DağınıkParçalar.size());
-        for (const PictureBox* cell : DağınıkParçalar)
-            tags.push_back(cell->tag());
-        complete = isPhotoComplete(tags);
-    });
+    trap([&] { complete = m_game.isComplete(); });
     if (complete)
         completePhoto();
 }
@@ -82,12 +69,12 @@ void AnaForm::completePhoto()
 {
     const ReportingTrap trap = reportingTrap();
     QString message;
-    trap([&] { message = completionMessage({ Hours, Minutes, Seconds }, ClickCount); });
+    trap([&] { message = completionMessage(m_game.elapsed(), ClickCount()); });
     // Stopped first: the message tells the time of the completion.
     trap([&] { SüreHesapla->setInterval(0); });
     trap([&] {
-        const size_t last = DağınıkParçalar.size() - 1;
-        DağınıkParçalar.at(last)->setPicture(SıralıParçalar.at(last));
+        m_game.showWholePhoto();
+        showCell(m_game.cellCount() - 1);
     });
     trap([&] { PlayGameSound(QStringLiteral("TEBRIK")); });
     nameCells();
@@ -100,11 +87,11 @@ void AnaForm::completePhoto()
     removeStoredGame(m_settings, SavedGame);
     trap([&] { showInformation(message); });
     trap([&] {
-        Seconds = Minutes = Hours = 0;
+        m_game.resetTime();
         timeDisplay()->setCaption(QString::fromUtf16(clockResetText));
     });
     trap([&] {
-        ClickCount = 0;
+        m_game.resetMoveCount();
         moveCountDisplay()->setCaption(QStringLiteral("0"));
     });
 }
@@ -112,14 +99,14 @@ void AnaForm::completePhoto()
 QString AnaForm::completionNews()
 {
     CompletionNews news;
-    news.gridSize = GridSize;
+    news.gridSize = GridSize();
     news.solutionLength = m_hints->solutionLength();
     news.shortest = m_hints->solutionIsShortest();
     m_hints->gameOver();
     // A store that cannot be written keeps its results and tells no news.
     ignoreErrors([&] {
-        const int32_t seconds = Hours * 3600 + Minutes * 60 + Seconds;
-        const RecordNews records = recordCompletion(m_settings, GridSize, seconds, ClickCount);
+        const int32_t seconds = Hours() * 3600 + Minutes() * 60 + Seconds();
+        const RecordNews records = recordCompletion(m_settings, GridSize(), seconds, ClickCount());
         news.newBestTime = records.bestTime;
         news.fewestMoves = records.fewestMoves;
     });

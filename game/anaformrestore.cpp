@@ -189,31 +189,30 @@ void AnaForm::showPiecesOfPhoto()
 
 void AnaForm::rebuildSavedGame(const SavedArrangement& saved, const ReportingTrap& trap)
 {
+    // The saved game, checked as a whole, goes on the board at once; the cells then show it one
+    // by one, the empty cell (BlankIndex) without a block.
+    trap([&] { m_game.restore(saved); });
     const int n = static_cast<int>(saved.pieces.size());
     for (int c = 0; c < n; ++c) {
         PieceIndex = static_cast<uint8_t>(c);
-        const int piece = saved.pieces[c];
-        if (c == saved.blankIndex) {
-            trap([&] { BlankIndex = static_cast<int16_t>(c); });
-            trap([&] { DağınıkParçalar.at(c)->setPicture(QPixmap()); });
-        } else {
-            trap([&] { DağınıkParçalar.at(c)->setPicture(SıralıParçalar.at(piece)); });
-        }
-        trap([&] { DağınıkParçalar.at(c)->setTag(QString::number(piece)); });
+        trap([&] { showCell(c); });
     }
     trap([&] { SüreHesapla->setInterval(ClockTimer::runningInterval); });
     nameCells();
 
     const QString& app = shared().SettingsAppName;
     auto info = [&](const QString& key) {
-        return m_settings.GetSetting(app, k::OyunBilgiler, key, QStringLiteral("0"));
+        trap([&] {
+            m_game.readStoredInfo(
+                key, m_settings.GetSetting(app, k::OyunBilgiler, key, QStringLiteral("0")));
+        });
     };
-    trap([&] { Seconds = readTimeField(info(k::SaniyeBilgisi), 59); });
-    trap([&] { Minutes = readTimeField(info(k::DakikaBilgisi), 59); });
-    trap([&] { Hours = readTimeField(info(k::SaatBilgisi), 23); });
-    trap([&] { ClickCount = readMoveCount(info(k::HamleBilgisi)); });
-    trap([&] { timeDisplay()->setCaption(clockText({ Hours, Minutes, Seconds })); });
-    trap([&] { moveCountDisplay()->setCaption(QString::number(ClickCount)); });
+    info(k::SaniyeBilgisi);
+    info(k::DakikaBilgisi);
+    info(k::SaatBilgisi);
+    info(k::HamleBilgisi);
+    trap([&] { timeDisplay()->setCaption(clockText(m_game.elapsed())); });
+    trap([&] { moveCountDisplay()->setCaption(QString::number(ClickCount())); });
     m_hints->gameStarted();
 }
 

@@ -53,18 +53,18 @@ HintController::HintController(AnaForm& form)
 
 std::optional<solver::Board> HintController::boardShown() const
 {
-    const int n = int(m_form.DağınıkParçalar.size());
-    const int size = m_form.GridSize;
+    const Game& game = m_form.game();
+    const int n = game.cellCount();
+    const int size = game.gridSize();
     if (size < 3 || size * size != n)
         return std::nullopt;
-    // The cells' tags name the blocks they show; the empty cell carries n - 1.
+    // The empty cell carries n - 1; a board shown in order carries no blocks at all.
     solver::Board board { size, std::vector<solver::Tile>(size_t(n)) };
     for (int c = 0; c < n; ++c) {
-        bool ok = false;
-        const int block = m_form.DağınıkParçalar[size_t(c)]->tag().toInt(&ok);
-        if (!ok || block < 0 || block >= n || (c == m_form.BlankIndex) != (block == n - 1))
+        const int block = game.pieceAt(c);
+        if (block < 0 || block >= n || (c == game.blankIndex()) != (block == n - 1))
             return std::nullopt;
-        board.cells[size_t(c)] = solver::Tile(c == m_form.BlankIndex ? 0 : block + 1);
+        board.cells[size_t(c)] = solver::Tile(c == game.blankIndex() ? 0 : block + 1);
     }
     if (!solver::isSolvable(board))
         return std::nullopt;

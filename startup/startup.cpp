@@ -46,7 +46,7 @@ void logBoard(const AnaForm& form)
     qCDebug(startupLog).noquote()
         << "photo" << shared().PhotoPath
         << QStringLiteral("%1 x %2").arg(photo.width()).arg(photo.height()) << "board"
-        << QStringLiteral("%1 x %1").arg(form.GridSize) << "blocks shown" << blocks;
+        << QStringLiteral("%1 x %1").arg(form.GridSize()) << "blocks shown" << blocks;
 }
 
 } // namespace

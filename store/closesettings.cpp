@@ -29,16 +29,10 @@ void writeCloseSettings(SettingsBatch& batch, const CloseSnapshot& snapshot,
     ignoreErrors([&] { savedGame = batch.GetAllSettings(app, k::Oyun); });
     removeStoredGame(batch, savedGame);
 
-    for (size_t cell = 0; cell < snapshot.cellTags.size(); ++cell) {
-        const bool blank = cell == size_t(snapshot.blankIndex);
-        save(k::Oyun, k::FotoPrefix + QString::number(cell),
-             blank ? QString::number(snapshot.blankIndex) + k::BlankSuffix
-                   : snapshot.cellTags[cell]);
-    }
-    save(k::OyunBilgiler, k::SaniyeBilgisi, QString::number(snapshot.seconds));
-    save(k::OyunBilgiler, k::DakikaBilgisi, QString::number(snapshot.minutes));
-    save(k::OyunBilgiler, k::SaatBilgisi, QString::number(snapshot.hours));
-    save(k::OyunBilgiler, k::HamleBilgisi, QString::number(snapshot.clickCount));
+    for (const auto& [key, value] : snapshot.gameCells)
+        save(k::Oyun, key, value);
+    for (const auto& [key, value] : snapshot.gameInfo)
+        save(k::OyunBilgiler, key, value);
 }
 
 void writeCloseSettings(SettingsStore& store, const CloseSnapshot& snapshot,

@@ -12,7 +12,6 @@
 #include <QString>
 
 #include <cstdint>
-#include <vector>
 
 namespace tessel {
 
@@ -36,12 +35,9 @@ struct CloseSnapshot
     int16_t saveOnExit = 0;
     int16_t soundOff = 0;
     bool gameRunning = false; // the clock's interval is above 0
-    std::vector<QString> cellTags; // tags of DağınıkParçalar, in cell order
-    int16_t blankIndex = 0;
-    uint8_t seconds = 0;
-    uint8_t minutes = 0;
-    uint8_t hours = 0;
-    int32_t clickCount = 0;
+    // The game as stored: the values of section "Oyun" and of "Oyun\Bilgiler", in order.
+    KeyValuePairs gameCells;
+    KeyValuePairs gameInfo;
 };
 
 // The stored game goes, sub-section first; only when one was read (savedGame not empty), and

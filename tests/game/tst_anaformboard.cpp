@@ -57,7 +57,7 @@ private:
         const int m = n - 1;
         QCOMPARE(int(form.DağınıkParçalar.size()), n);
         QCOMPARE(int(form.SıralıParçalar.size()), n);
-        QCOMPARE(int(form.BlankIndex), m);
+        QCOMPARE(int(form.BlankIndex()), m);
         QVERIFY(form.DağınıkParçalar[m]->picture().isNull());
         QCOMPARE(form.DağınıkParçalar[m]->tag(), QString::number(m));
         QList<int> seen;
@@ -75,8 +75,8 @@ private:
         QVERIFY(!inOrder);
         QCOMPARE(form.SayıListesi->count(), 0); // the bag is dealt out
         QCOMPARE(form.SüreHesapla->interval(), 1000);
-        QCOMPARE(form.ClickCount, 0);
-        QCOMPARE(int(form.Hours) + form.Minutes + form.Seconds, 0);
+        QCOMPARE(form.ClickCount(), 0);
+        QCOMPARE(int(form.Hours()) + form.Minutes() + form.Seconds(), 0);
         QCOMPARE(form.timeDisplay()->text(), QStringLiteral("00:00:00"));
         QCOMPARE(form.moveCountDisplay()->text(), QStringLiteral("0"));
     }
@@ -86,7 +86,7 @@ private slots:
     {
         QTest::addColumn<QList<int>>("before");
         QTest::addColumn<QList<int>>("after");
-        QTest::newRow("0:0:59") << QList<int> { 0, 0, 59 } << QList<int> { 0, 1, 0 };
+        // The carries are the clock's; this shows the window's time follows them.
         QTest::newRow("0:59:59, both carries in one tick")
             << QList<int> { 0, 59, 59 } << QList<int> { 1, 0, 0 };
     }
@@ -97,11 +97,9 @@ private slots:
         QFETCH(QList<int>, after);
         AnaForm form;
         form.applyAppearance();
-        form.Hours = before[0];
-        form.Minutes = before[1];
-        form.Seconds = before[2];
+        form.game().setElapsed({ uint8_t(before[0]), uint8_t(before[1]), uint8_t(before[2]) });
         form.SüreHesapla_Timer();
-        QCOMPARE((QList<int> { form.Hours, form.Minutes, form.Seconds }), after);
+        QCOMPARE((QList<int> { form.Hours(), form.Minutes(), form.Seconds() }), after);
         QCOMPARE(form.timeDisplay()->text(),
                  clockText({ uint8_t(after[0]), uint8_t(after[1]), uint8_t(after[2]) }));
     }
@@ -112,10 +110,8 @@ private slots:
         AnaForm form;
         form.applyAppearance();
         form.SüreHesapla->setInterval(1000);
-        form.Hours = 23;
-        form.Minutes = 59;
-        form.Seconds = 59;
-        form.ClickCount = 42;
+        form.game().setElapsed({ .hours = 23, .minutes = 59, .seconds = 59 });
+        form.game().setMoveCount(42);
         // Ticks keep falling due while the message is open.
         boxes.whileOpen = [&form](const MessageBoxRequest&) {
             for (int i = 0; i < 3; ++i)
@@ -126,13 +122,14 @@ private slots:
         QCOMPARE(boxes.shown()[0].text, ResourceString(1400));
         QCOMPARE(boxes.shown()[0].icon, QMessageBox::Information);
         QVERIFY(boxes.shown()[0].centred);
-        QCOMPARE((QList<int> { form.Hours, form.Minutes, form.Seconds }), (QList<int> { 0, 0, 0 }));
-        QCOMPARE(form.ClickCount, 42);
+        QCOMPARE((QList<int> { form.Hours(), form.Minutes(), form.Seconds() }),
+                 (QList<int> { 0, 0, 0 }));
+        QCOMPARE(form.ClickCount(), 42);
         QCOMPARE(form.timeDisplay()->text(), clockText({ 0, 0, 0 }));
         QCOMPARE(form.SüreHesapla->interval(), 1000);
         // The next tick counts again.
         form.SüreHesapla_Timer();
-        QCOMPARE(int(form.Seconds), 1);
+        QCOMPARE(int(form.Seconds()), 1);
     }
 
     void theTimerDrivesTheClock()
@@ -140,7 +137,7 @@ private slots:
         AnaForm form;
         form.applyAppearance();
         form.SüreHesapla->setInterval(1000);
-        QTRY_COMPARE_WITH_TIMEOUT(int(form.Seconds), 1, 5000);
+        QTRY_COMPARE_WITH_TIMEOUT(int(form.Seconds()), 1, 5000);
         QCOMPARE(form.timeDisplay()->text(), clockText({ 0, 0, 1 }));
         form.SüreHesapla->setInterval(0);
     }
@@ -163,9 +160,9 @@ private slots:
         form.ParçalaraBölSeçeneği_Click(index);
         const int gridSize = index + 3;
         const int n = gridSize * gridSize;
-        QCOMPARE(int(form.GridSize), gridSize);
+        QCOMPARE(int(form.GridSize()), gridSize);
         QCOMPARE(int(shared().DivisionIndex), index);
-        QCOMPARE(int(form.BlankIndex), n - 1);
+        QCOMPARE(int(form.BlankIndex()), n - 1);
         QCOMPARE(int(form.DağınıkParçalar.size()), n);
         QCOMPARE(int(form.SıralıParçalar.size()), n);
         const QSize cellTwips = cellSizeTwips(gridSize, QSize(5745, 4485));
@@ -203,9 +200,8 @@ private slots:
         form.applyAppearance();
         form.OrjinalFotoğrafKutusu = Photo(testPhoto());
         form.SüreHesapla->setInterval(1000);
-        form.ClickCount = 17;
-        form.Minutes = 3;
-        form.Seconds = 9;
+        form.game().setMoveCount(17);
+        form.game().setElapsed({ .minutes = 3, .seconds = 9 });
         form.timeDisplay()->setCaption(QStringLiteral("00:03:09"));
         form.moveCountDisplay()->setCaption(QStringLiteral("17"));
         form.ParçalaraBölSeçeneği_Click(index);
@@ -218,7 +214,7 @@ private slots:
         form.applyAppearance();
         form.OrjinalFotoğrafKutusu = Photo(testPhoto());
         form.RestoringGame = true;
-        form.ClickCount = 5;
+        form.game().setMoveCount(5);
         form.ParçalaraBölSeçeneği_Click(1);
         QCOMPARE(int(form.DağınıkParçalar.size()), 16);
         for (const PictureBox* cell : form.DağınıkParçalar) {
@@ -228,7 +224,7 @@ private slots:
         // The blocks are cut and ready for the saved arrangement.
         for (const QPixmap& piece : form.SıralıParçalar)
             QVERIFY(!piece.isNull());
-        QCOMPARE(form.ClickCount, 5);
+        QCOMPARE(form.ClickCount(), 5);
         QCOMPARE(form.SüreHesapla->interval(), 0);
     }
 
@@ -239,8 +235,8 @@ private slots:
         form.applyAppearance();
         form.ParçalaraBölSeçeneği_Click(0); // no photo: blocks of the empty background
         form.SüreHesapla->setInterval(1000);
-        form.ClickCount = 4;
-        form.Seconds = 7;
+        form.game().setMoveCount(4);
+        form.game().setElapsed({ .seconds = 7 });
         form.moveCountDisplay()->setCaption(QStringLiteral("4"));
         const QStringList tagsBefore = tagsOf(form);
         form.YeniOyunDüğmesi_Click();
@@ -251,8 +247,8 @@ private slots:
         QVERIFY(boxes.shown()[0].centred);
         QCOMPARE(form.focusWidget(), form.YeniFotoğrafDüğmesi);
         QCOMPARE(form.SüreHesapla->interval(), 1000);
-        QCOMPARE(form.ClickCount, 4);
-        QCOMPARE(int(form.Seconds), 7);
+        QCOMPARE(form.ClickCount(), 4);
+        QCOMPARE(int(form.Seconds()), 7);
         QCOMPARE(form.moveCountDisplay()->text(), QStringLiteral("4"));
         QCOMPARE(tagsOf(form), tagsBefore);
         QCOMPARE(form.SayıListesi->count(), 0);
@@ -270,8 +266,8 @@ private slots:
         form.YeniOyunDüğmesi->click();
         verifyNewGame(form, 5);
         const QStringList first = tagsOf(form);
-        form.ClickCount = 9;
-        form.Seconds = 30;
+        form.game().setMoveCount(9);
+        form.game().setElapsed({ .seconds = 30 });
         form.YeniOyunDüğmesi->click();
         verifyNewGame(form, 5);
         QVERIFY(tagsOf(form) != first);

@@ -90,16 +90,12 @@ private:
     // The board of a 3 x 3 game in progress, as the dividing and the deal leave it.
     static void startThreeByThreeGame(AnaForm& form)
     {
-        const QStringList tags = { "2", "0", "5", "1", "4", "8", "3", "6", "7" };
         form.ParçalaraBölSeçeneği_Click(0);
         QCOMPARE_EQ(form.DağınıkParçalar.size(), size_t(9));
-        for (int i = 0; i < 9; ++i)
-            form.DağınıkParçalar[i]->setTag(tags[i]);
-        form.BlankIndex = 5;
-        form.Seconds = 12;
-        form.Minutes = 34;
-        form.Hours = 1;
-        form.ClickCount = 77;
+        form.game().restore({ { 2, 0, 5, 1, 4, 8, 3, 6, 7 }, 5 });
+        form.showBoard();
+        form.game().setElapsed({ .hours = 1, .minutes = 34, .seconds = 12 });
+        form.game().setMoveCount(77);
         form.SüreHesapla->setInterval(ClockTimer::runningInterval);
     }
 
@@ -295,10 +291,8 @@ private slots:
         form->OrjinalFotoğrafKutusu = Photo(testPhoto());
         arrangeBoard(*form, QStringLiteral("0 1 2/3 4 5/6 . 7"));
         form->OyunuKaydetOnayı->setChecked(true);
-        form->Hours = 23;
-        form->Minutes = 59;
-        form->Seconds = 59;
-        form->ClickCount = 9;
+        form->game().setElapsed({ .hours = 23, .minutes = 59, .seconds = 59 });
+        form->game().setMoveCount(9);
         boxes.whileOpen = [&](const MessageBoxRequest&) { form->sessionEnding(); };
         form->SüreHesapla_Timer();
         QCOMPARE(boxes.shown().size(), 1);
@@ -310,10 +304,10 @@ private slots:
         QPointer<AnaForm> next = openForm();
         QVERIFY2(boxes.shown().isEmpty(), qPrintable(boxes.shown().value(0).text));
         QVERIFY(next->SüreHesapla->running());
-        QCOMPARE((QList<int> { next->Hours, next->Minutes, next->Seconds }),
+        QCOMPARE((QList<int> { next->Hours(), next->Minutes(), next->Seconds() }),
                  (QList<int> { 0, 0, 0 }));
-        QCOMPARE(next->ClickCount, 9);
-        QCOMPARE(int(next->BlankIndex), 7);
+        QCOMPARE(next->ClickCount(), 9);
+        QCOMPARE(int(next->BlankIndex()), 7);
         delete next;
     }
 

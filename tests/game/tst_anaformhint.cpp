@@ -32,7 +32,7 @@ private:
     {
         m_form = shownGameWindow(*m_store);
         QTest::mouseClick(m_form->ParçalaraBölSeçeneği.at(gridSize - 3), Qt::LeftButton);
-        if (m_form->GridSize != gridSize)
+        if (m_form->GridSize() != gridSize)
             qFatal("not divided");
         return *m_form;
     }
@@ -98,12 +98,12 @@ private slots:
             QVERIFY(outline(form)->isVisible());
             QCOMPARE(outline(form)->geometry(), form.DağınıkParçalar[size_t(cell)]->geometry());
             QCOMPARE(boardText(form), before);
-            QCOMPARE(form.ClickCount, moves);
+            QCOMPARE(form.ClickCount(), moves);
             // Screen readers hear which block it is.
             QCOMPARE(form.board()->accessibleDescription(),
                      hintAnnouncement(form.DağınıkParçalar[size_t(cell)]->tag().toInt(), cell,
-                                      form.GridSize));
-            QVERIFY(isMoveAllowed(cell, form.BlankIndex, form.GridSize));
+                                      form.GridSize()));
+            QVERIFY(isMoveAllowed(cell, form.BlankIndex(), form.GridSize()));
             click(form, cell);
             ++moves;
             QVERIFY(moves < 400);
@@ -151,12 +151,12 @@ private slots:
         QVERIFY(outline(form)->isVisible());
         QTRY_VERIFY_WITH_TIMEOUT(!outline(form)->isVisible(), 10000);
         QVERIFY(clock.elapsed() >= HintController::outlineMs - 50);
-        QCOMPARE(form.ClickCount, 0);
+        QCOMPARE(form.ClickCount(), 0);
 
         QCOMPARE(pressH(form), cell);
         QVERIFY(outline(form)->isVisible());
         click(form, cell);
-        QCOMPARE(form.ClickCount, 1);
+        QCOMPARE(form.ClickCount(), 1);
         QVERIFY(!outline(form)->isVisible());
     }
 

@@ -174,8 +174,7 @@ private slots:
             arrangeBoard(*first, QStringLiteral("4 0 1 2/. 5 6 3/8 9 10 7/12 13 14 11"));
             for (int cell : { 0, 1, 2 })
                 click(*first, cell);
-            first->Minutes = 2;
-            first->Seconds = 30;
+            first->game().setElapsed({ .minutes = 2, .seconds = 30 });
             first->closeByProgram();
         }
         QCOMPARE(m_store->GetAllSettings(app, k::Oyun).size(), size_t(16));
@@ -187,9 +186,9 @@ private slots:
         QVERIFY(boxes.shown().isEmpty());
         QVERIFY(form->ParçalaraBölSeçeneği[1]->isChecked());
         QCOMPARE(boardText(*form), QStringLiteral("0 1 . 2/4 5 6 3/8 9 10 7/12 13 14 11"));
-        QCOMPARE(int(form->BlankIndex), 2);
-        QCOMPARE(form->ClickCount, 3);
-        QCOMPARE((QList<int> { form->Hours, form->Minutes, form->Seconds }),
+        QCOMPARE(int(form->BlankIndex()), 2);
+        QCOMPARE(form->ClickCount(), 3);
+        QCOMPARE((QList<int> { form->Hours(), form->Minutes(), form->Seconds() }),
                  (QList<int> { 0, 2, 30 }));
         QCOMPARE(form->timeDisplay()->text(), clockText({ 0, 2, 30 }));
         QCOMPARE(form->moveCountDisplay()->text(), QStringLiteral("3"));
@@ -229,7 +228,7 @@ private slots:
         FakeSoundOutput sound;
         storeGame({ "0", "1", "2", "3", "4", "5", "6", "7B", "7" }, 0);
         auto form = start();
-        QCOMPARE(int(form->BlankIndex), 7);
+        QCOMPARE(int(form->BlankIndex()), 7);
         QCOMPARE(form->DağınıkParçalar[8]->tag(), QStringLiteral("7"));
         click(*form, 6);
         click(*form, 7);
@@ -238,7 +237,7 @@ private slots:
         // The empty cell carries n - 1, as in a fresh game.
         QCOMPARE(form->DağınıkParçalar[7]->tag(), QStringLiteral("8"));
         QCOMPARE(boardText(*form), QStringLiteral("0 1 2/3 4 5/6 . 7"));
-        QCOMPARE(form->ClickCount, 7);
+        QCOMPARE(form->ClickCount(), 7);
         click(*form, 8);
         QCOMPARE(boxes.shown().size(), 1);
         QCOMPARE(boardText(*form), QStringLiteral("0 1 2/3 4 5/6 7 8"));
@@ -271,27 +270,6 @@ private slots:
         QVERIFY(m_store->GetAllSettings(app, k::Oyun).empty());
         QVERIFY(m_store->GetAllSettings(app, k::OyunBilgiler).empty());
         QCOMPARE(m_store->GetSetting(app, k::Ayarlar, k::SonBolme), QString::number(divisionIndex));
-    }
-
-    void storedValuesAreUsedByPosition()
-    {
-        FakeMessageBoxes boxes;
-        const QStringList values = { "0", "1", "2", "3", "4B", "4", "6", "7", "5" };
-        {
-            SettingsBatch batch = m_store->beginBatch();
-            for (int i = 0; i < 9; ++i) // the key names run backwards and one is foreign
-                batch.SaveSetting(app, k::Oyun,
-                                  i == 3 ? QStringLiteral("Parca")
-                                         : k::FotoPrefix + QString::number(8 - i),
-                                  values[i]);
-            batch.commit();
-        } // the lock goes with the batch
-        auto form = start();
-        QVERIFY(boxes.shown().isEmpty());
-        QCOMPARE(boardText(*form), QStringLiteral("0 1 2/3 . 4/6 7 5"));
-        QCOMPARE(int(form->BlankIndex), 4);
-        QCOMPARE(form->ClickCount, 0); // no game information: zero
-        QCOMPARE(form->timeDisplay()->text(), clockText({ 0, 0, 0 }));
     }
 
     void aValueThatDoesNotConvertIsReported_data()
@@ -345,8 +323,8 @@ private slots:
             // The value that failed keeps its previous value, zero; the others come back.
             QCOMPARE(boardText(*form), QStringLiteral("0 1 2/3 4 5/6 . 7"));
             QCOMPARE(form->SüreHesapla->interval(), 1000);
-            QCOMPARE(int(form->Seconds), key == k::SaniyeBilgisi ? 0 : 9);
-            QCOMPARE(int(form->Minutes), key == k::DakikaBilgisi ? 0 : 8);
+            QCOMPARE(int(form->Seconds()), key == k::SaniyeBilgisi ? 0 : 9);
+            QCOMPARE(int(form->Minutes()), key == k::DakikaBilgisi ? 0 : 8);
         } else {
             QCOMPARE(int(form->DağınıkParçalar.size()), 9);
         }

@@ -26,9 +26,8 @@ const QString app = QStringLiteral("Velkor\\Tessel");
 void completeGame(AnaForm& form, int minutes, int seconds, int moves)
 {
     arrangeBoard(form, QStringLiteral("0 1 2/3 4 5/6 . 7"));
-    form.Minutes = uint8_t(minutes);
-    form.Seconds = uint8_t(seconds);
-    form.ClickCount = moves - 1;
+    form.game().setElapsed({ .minutes = uint8_t(minutes), .seconds = uint8_t(seconds) });
+    form.game().setMoveCount(moves - 1);
     QTest::mouseClick(form.DağınıkParçalar.at(8), Qt::LeftButton);
     QCoreApplication::processEvents();
 }
@@ -70,9 +69,8 @@ int copyMain(const QStringList& arguments)
     auto form = shownGameWindow(store);
     const int seconds = arguments.value(5).toInt();
     arrangeBoard(*form, QStringLiteral("0 1 2/3 4 5/6 . 7"));
-    form->Minutes = uint8_t(seconds / 60);
-    form->Seconds = uint8_t(seconds % 60);
-    form->ClickCount = arguments.value(6).toInt() - 1;
+    form->game().setElapsed({ .minutes = uint8_t(seconds / 60), .seconds = uint8_t(seconds % 60) });
+    form->game().setMoveCount(arguments.value(6).toInt() - 1);
     QFile ready(arguments.value(4));
     if (!ready.open(QIODevice::WriteOnly))
         return 2;

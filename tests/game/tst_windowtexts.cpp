@@ -197,7 +197,7 @@ private slots:
         game.restoreAtStartUp();
         arrangeBoard(game, QStringLiteral("0 1 2/3 . 4/6 7 5"));
         game.DağınıkParçalar_Click(5); // the time and the count show
-        QCOMPARE(game.ClickCount, 1);
+        QCOMPARE(game.ClickCount(), 1);
         checkWindow(&game, QStringLiteral("game"));
 
         QPointer<FotoğrafSeçFormu> photos

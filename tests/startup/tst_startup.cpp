@@ -128,7 +128,7 @@ private slots:
         QCOMPARE(form->OrjinalFotoğrafKutusu.size(), QSize(120, 90));
         QVERIFY(form->OyunuKaydetOnayı->isChecked());
         QCOMPARE(boardText(*form), QStringLiteral("0 1 2/3 4 5/6 . 7"));
-        QCOMPARE(form->ClickCount, 9);
+        QCOMPARE(form->ClickCount(), 9);
         delete form;
     }
 

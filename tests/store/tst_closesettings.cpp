@@ -12,7 +12,7 @@ namespace {
 
 const QString app = QStringLiteral("Velkor\\Tessel");
 
-// A 3 x 3 game in progress, empty cell 4.
+// A 3 x 3 game in progress, empty cell 4, as the game gives it to the store.
 CloseSnapshot runningGame()
 {
     CloseSnapshot s;
@@ -24,12 +24,13 @@ CloseSnapshot runningGame()
     s.saveOnExit = 1;
     s.soundOff = 0;
     s.gameRunning = true;
-    s.cellTags = { "3", "1", "8", "2", "4", "5", "0", "7", "6" };
-    s.blankIndex = 4;
-    s.seconds = 5;
-    s.minutes = 59;
-    s.hours = 23;
-    s.clickCount = 123456;
+    const QStringList cells = { "3", "1", "8", "2", "4B", "5", "0", "7", "6" };
+    for (int i = 0; i < cells.size(); ++i)
+        s.gameCells.emplace_back(k::FotoPrefix + QString::number(i), cells[i]);
+    s.gameInfo = { { k::SaniyeBilgisi, "5" },
+                   { k::DakikaBilgisi, "59" },
+                   { k::SaatBilgisi, "23" },
+                   { k::HamleBilgisi, "123456" } };
     return s;
 }
 

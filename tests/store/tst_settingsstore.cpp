@@ -101,8 +101,13 @@ int writeOverLimit(const QString& path, const QString& what)
             snapshot.photoPath = longPhotoPath();
             snapshot.saveOnExit = 1;
             snapshot.gameRunning = true;
-            snapshot.cellTags = { "1", "0", "2", "3", "4", "5", "6", "7", "" };
-            snapshot.blankIndex = 8;
+            for (const char* value : { "1", "0", "2", "3", "4", "5", "6", "7", "8B" })
+                snapshot.gameCells.emplace_back(
+                    QStringLiteral("Foto-%1").arg(snapshot.gameCells.size()),
+                    QString::fromLatin1(value));
+            for (const char* key :
+                 { "Saniye Bilgisi", "Dakika Bilgisi", "Saat Bilgisi", "Hamle Bilgisi" })
+                snapshot.gameInfo.emplace_back(QString::fromLatin1(key), QStringLiteral("0"));
             KeyValuePairs savedGame;
             writeCloseSettings(store, snapshot, savedGame);
         }

@@ -81,23 +81,20 @@ void arrangeBoard(AnaForm& form, const QString& board)
         form.ParçalaraBölSeçeneği.at(gridSize - 3)->setChecked(true);
     }
     form.ParçalaraBölSeçeneği_Click(gridSize - 3);
+    SavedArrangement arranged;
     for (int c = 0; c < n; ++c) {
-        PictureBox* cell = form.DağınıkParçalar.at(c);
-        if (cells[c] == QLatin1String(".")) {
-            cell->setPicture(QPixmap());
-            cell->setTag(QString::number(n - 1));
-            form.BlankIndex = static_cast<int16_t>(c);
-        } else {
-            cell->setPicture(form.SıralıParçalar.at(cells[c].toInt()));
-            cell->setTag(cells[c]);
-        }
+        const bool empty = cells[c] == QLatin1String(".");
+        arranged.pieces.push_back(empty ? n - 1 : cells[c].toInt());
+        if (empty)
+            arranged.blankIndex = c;
     }
-    form.Seconds = form.Minutes = form.Hours = 0;
-    form.ClickCount = 0;
+    form.game().restore(arranged);
+    form.game().resetTime();
+    form.game().resetMoveCount();
+    form.showBoard();
     form.Etiket.at(1)->setCaption(QStringLiteral("00:00:00"));
     form.Etiket.at(3)->setCaption(QStringLiteral("0"));
     form.SüreHesapla->setInterval(ClockTimer::runningInterval);
-    form.nameCells();
 }
 
 void doubleClickLikeThePlatform(QWidget* widget)
