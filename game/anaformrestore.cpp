@@ -165,7 +165,7 @@ bool AnaForm::eventFilter(QObject* watched, QEvent* event)
 
 void AnaForm::showPiecesOfPhoto()
 {
-    if (GridSize == 0)
+    if (GridSize() == 0)
         return;
     // Like drawing: a failure leaves what was shown.
     ignoreErrors([&] {
@@ -174,17 +174,8 @@ void AnaForm::showPiecesOfPhoto()
         for (size_t k = 0; k < SıralıParçalar.size(); ++k)
             SıralıParçalar[k] = cutPiece(static_cast<int>(k), pieceSize, ratio);
         m_cutRatio = ratio;
-        // Before the photo, the board is either the blocks in order or a restored game.
-        const bool game = SüreHesapla->running();
-        for (int c = 0; c < static_cast<int>(DağınıkParçalar.size()); ++c) {
-            PictureBox* cell = DağınıkParçalar[c];
-            if (!game)
-                cell->setPicture(SıralıParçalar.at(c));
-            else if (c != BlankIndex)
-                cell->setPicture(SıralıParçalar.at(cell->tag().toInt()));
-        }
     });
-    nameCells();
+    showBoard();
 }
 
 void AnaForm::rebuildSavedGame(const SavedArrangement& saved, const ReportingTrap& trap)

@@ -71,7 +71,7 @@ private slots:
         auto form = playing(QStringLiteral("1 0 2/3 4 5/6 . 7"), true);
         for (int cell : { 6, 7, 6 })
             form->DağınıkParçalar_Click(cell);
-        QCOMPARE(form->ClickCount, 3);
+        QCOMPARE(form->ClickCount(), 3);
         QTRY_COMPARE(storedMoves(), QStringLiteral("3"));
         QTRY_VERIFY(!form->keeper().busy());
 
@@ -135,7 +135,7 @@ private slots:
         auto form = playing(QStringLiteral("1 0 2/3 4 5/6 . 7"), true);
         form->keeper().setDelayMs(200);
         form->DağınıkParçalar_Click(6);
-        form->Seconds = 17;
+        form->game().setElapsed({ 0, 0, 17 });
         form->closeByProgram();
         QVERIFY(!form->keeper().busy());
         const QByteArray closed = fileBytes(m_store->filePath());

@@ -172,7 +172,7 @@ private slots:
         auto form = open(*store);
         QVERIFY(form->storedPhotoPending());
         QVERIFY(form->SüreHesapla->running());
-        QCOMPARE(form->ClickCount, 9);
+        QCOMPARE(form->ClickCount(), 9);
         for (const PictureBox* cell : form->DağınıkParçalar)
             QVERIFY(cell->picture().isNull());
 

@@ -1,3 +1,4 @@
+#include "board/game.h"
 #include "common/shared.h"
 #include "store/gamekeeper.h"
 #include "store/settingsstore.h"
@@ -26,12 +27,13 @@ CloseSnapshot runningGame(int moves = 7)
     s.photoPath = QStringLiteral("/home/çiğdem/Resimler/köprü.jpg");
     s.saveOnExit = 1;
     s.gameRunning = true;
-    s.cellTags
-        = { "3", "1", "8", "2", "4", "15", "0", "7", "6", "9", "10", "11", "12", "13", "14", "5" };
-    s.blankIndex = 5;
-    s.seconds = 41;
-    s.minutes = 2;
-    s.clickCount = moves;
+    Game game;
+    game.divide(4);
+    game.restore({ { 3, 1, 8, 2, 4, 15, 0, 7, 6, 9, 10, 11, 12, 13, 14, 5 }, 5 });
+    game.setElapsed({ 0, 2, 41 });
+    game.setMoveCount(moves);
+    s.gameCells = game.storedCells();
+    s.gameInfo = game.storedInfo();
     return s;
 }
 
