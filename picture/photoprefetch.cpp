@@ -8,6 +8,12 @@
 #include <future>
 #include <vector>
 
+#ifdef Q_OS_LINUX
+#include <sys/resource.h>
+#include <sys/syscall.h>
+#include <unistd.h>
+#endif
+
 namespace tessel::photoprefetch {
 
 namespace {
@@ -74,6 +80,11 @@ void start(const QString& path, QSize detail,
     QObject* told = home();
     decodeEnded = false;
     p.photo = std::async(std::launch::async, [path, detail, told, decode = std::move(decode)] {
+    // The window comes first: while it is being built, the decode takes only what the
+    // window's thread leaves of a busy processor (once shown, the window waits for input).
+#ifdef Q_OS_LINUX
+        setpriority(PRIO_PROCESS, static_cast<id_t>(::syscall(SYS_gettid)), 10);
+#endif
         // Also when the photo cannot be read: the error waits in the future.
         const auto tell = qScopeGuard([told] {
             decodeEnded = true;
