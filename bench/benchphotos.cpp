@@ -179,4 +179,9 @@ bool makeBenchPhotos(const QString& folder, BenchPhotos& photos)
         && writeFile(photos.bitmapBomb, bitmapHeaders(65000, 65000));
 }
 
+bool makeCameraJpeg(const QString& path)
+{
+    return writeJpeg(detailedPhoto(QSize(6000, 4000)), path, false);
+}
+
 } // namespace bench

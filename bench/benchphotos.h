@@ -24,4 +24,7 @@ struct BenchPhotos
 // Writes the photos into `folder`; returns false when a file cannot be written.
 bool makeBenchPhotos(const QString& folder, BenchPhotos& photos);
 
+// Writes the 24 MP JPEG alone (as photos.jpeg24) at `path`.
+bool makeCameraJpeg(const QString& path);
+
 } // namespace bench

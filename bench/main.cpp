@@ -4,6 +4,7 @@
 #include "benchphotos.h"
 #include "folderlisting.h"
 #include "hostile.h"
+#include "idleclock.h"
 #include "measure.h"
 #include "solverbench.h"
 #include "startuptime.h"
@@ -342,8 +343,19 @@ Runs closeWritesFiveByFive()
 void startUp(Table& table)
 {
     const QString dir = QCoreApplication::applicationDirPath();
+    // A settings folder whose last photo is a 24 MP camera JPEG.
+    QTemporaryDir camera(scratchFolder() + "/camera-XXXXXX");
+    const QString photo = camera.filePath(QStringLiteral("camera.jpg"));
+    const bool cameraReady = camera.isValid()
+        && QDir(camera.path()).mkpath(QStringLiteral("Velkor")) && makeCameraJpeg(photo) && [&] {
+               QFile store(camera.filePath(QStringLiteral("Velkor/Tessel.ini")));
+               return store.open(QIODevice::WriteOnly)
+                   && store.write("[Ayarlar]\nSon Fotograf=" + photo.toUtf8() + '\n') > 0;
+           }();
     const std::vector<Runs> starts = measureStartup(
-        { dir + "/Tessel", dir + "/tessel_bare_window", dir + "/tessel_bare_window|--label" }, 15);
+        { dir + "/Tessel", dir + "/tessel_bare_window", dir + "/tessel_bare_window|--label",
+          QStringLiteral("XDG_CONFIG_HOME=") + camera.path() + u'|' + dir + "/Tessel" },
+        15);
     table.section(QStringLiteral("(h) start to window mapped under Xvfb, no window manager, in "
                                  "turns (memory: resident 0.5 s after)"));
     table.add(QStringLiteral("build/Tessel"), starts[0]);
@@ -363,6 +375,42 @@ void startUp(Table& table)
                        1.5, QStringLiteral("memory"));
     }
     table.addRatio(QStringLiteral("Tessel / window with text, time"), starts[0], starts[2], 0);
+    // The window does not wait for the photo's decode.
+    if (!cameraReady) {
+        table.add({ QStringLiteral("build/Tessel, a 24 MP JPEG as the last photo"),
+                    {},
+                    {},
+                    {},
+                    {},
+                    {},
+                    QStringLiteral("cannot write the photo") });
+        return;
+    }
+    table.add(QStringLiteral("build/Tessel, a 24 MP JPEG as the last photo"), starts[3]);
+    table.addRatio(QStringLiteral("the same / bare window, time"), starts[3], starts[1], 1.3);
+}
+
+// A running game left alone under Xvfb: its clock's tick should be all it does.
+void quietClock(Table& table)
+{
+    const auto [wakeups, cpu]
+        = measureIdleClock(QCoreApplication::applicationDirPath() + "/Tessel", 3, 10);
+    table.section(QStringLiteral("(q) idle in a running 4 x 4 game under Xvfb, no input, "
+                                 "3 stretches of 10 s (figures a second, in the ms columns)"));
+    auto row = [&](const QString& name, const Runs& runs, double goal, const QString& unit) {
+        Line line { name, {}, {}, {}, {}, {}, runs.failure };
+        if (runs.ok()) {
+            line.runs = QString::number(runs.runs.size());
+            line.min = QString::number(runs.minMs(), 'f', 2);
+            line.median = QString::number(runs.medianMs(), 'f', 2);
+            line.goal = QStringLiteral("<= %1 %2").arg(goal).arg(unit);
+            line.result
+                = runs.medianMs() <= goal ? QStringLiteral("met") : QStringLiteral("MISSED");
+        }
+        table.add(line);
+    };
+    row(QStringLiteral("wake-ups a second, all threads"), wakeups, 2.5, QStringLiteral("/s"));
+    row(QStringLiteral("processor time a second, all threads"), cpu, 1, QStringLiteral("ms/s"));
 }
 
 // `parts`: the letters of the parts to run, all when empty.
@@ -424,6 +472,8 @@ int benchMain(const QString& parts)
         solverPart(table);
     if (wanted('l'))
         hintPart(table);
+    if (wanted('q'))
+        quietClock(table);
 
     std::printf("tessel_bench: %d CPUs; load average %s at the start, %s at the end; photos "
                 "made in %.1f s; Qt %s; photo detail held %d x %d (device-pixel ratio 1)\n\n",
@@ -438,6 +488,12 @@ int benchMain(const QString& parts)
 int main(int argc, char* argv[])
 {
     const QString mode = argc > 1 ? QString::fromLocal8Bit(argv[1]) : QString();
+    if (mode == QLatin1String("--idle-clock")) {
+        QCoreApplication app(argc, argv);
+        const QStringList arguments = app.arguments();
+        return idleClockMain(arguments.value(2), arguments.value(3).toInt(),
+                             arguments.value(4).toInt());
+    }
     if (mode == QLatin1String("--startup")) {
         QCoreApplication app(argc, argv);
         const QStringList arguments = app.arguments();

@@ -8,6 +8,7 @@
 #include <QTemporaryDir>
 #include <QThread>
 
+#include <algorithm>
 #include <cstdio>
 #include <cstdlib>
 
@@ -92,14 +93,33 @@ Start startOnce(xcb_connection_t* connection, const QString& program,
 {
     while (xcb_generic_event_t* old = xcb_poll_for_event(connection))
         std::free(old);
-    // "path|argument|..."
+    // "NAME=value|...|path|argument|...": the environment's entries replace those of the same
+    // name.
     std::vector<QByteArray> words;
-    for (const QString& word : program.split(u'|'))
-        words.push_back(QFile::encodeName(word));
+    std::vector<QByteArray> settings;
+    for (const QString& word : program.split(u'|')) {
+        if (words.empty() && word.contains(u'=') && !word.startsWith(u'/'))
+            settings.push_back(QFile::encodeName(word));
+        else
+            words.push_back(QFile::encodeName(word));
+    }
     std::vector<char*> argv;
     for (QByteArray& word : words)
         argv.push_back(word.data());
     argv.push_back(nullptr);
+    std::vector<char*> env;
+    for (char* entry : environment) {
+        if (!entry)
+            break;
+        const QByteArray whole(entry);
+        const QByteArray name = whole.left(whole.indexOf('=') + 1);
+        if (std::none_of(settings.begin(), settings.end(),
+                         [&](const QByteArray& s) { return s.startsWith(name); }))
+            env.push_back(entry);
+    }
+    for (QByteArray& entry : settings)
+        env.push_back(entry.data());
+    env.push_back(nullptr);
 
     Start start;
     QElapsedTimer clock;
@@ -110,8 +130,7 @@ Start startOnce(xcb_connection_t* connection, const QString& program,
     posix_spawn_file_actions_addopen(&actions, 1, "/dev/null", O_WRONLY, 0);
     posix_spawn_file_actions_addopen(&actions, 2, "/dev/null", O_WRONLY, 0);
     pid_t pid = 0;
-    const int spawned
-        = posix_spawn(&pid, argv[0], &actions, nullptr, argv.data(), environment.data());
+    const int spawned = posix_spawn(&pid, argv[0], &actions, nullptr, argv.data(), env.data());
     posix_spawn_file_actions_destroy(&actions);
     if (spawned != 0)
         return start;

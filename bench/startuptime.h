@@ -12,7 +12,7 @@ namespace bench {
 bool canWatchWindows();
 
 // In the bench: runs this program under xvfb-run, which starts each of `programs` (a path, or
-// a path and arguments joined by '|') in turn
+// a path and arguments joined by '|', after any NAME=value entries of its environment) in turn
 // `runs` times (after one start each that is not counted). Fills one Runs per program, with
 // peakMB holding the resident memory 0.5 s after the window was mapped.
 std::vector<Runs> measureStartup(const QStringList& programs, int runs);

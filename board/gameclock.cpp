@@ -103,8 +103,19 @@ QString elapsedTimeFormat(const QLocale& locale)
 
 QString clockText(const ElapsedTime& time, const QLocale& locale)
 {
+    // The clock asks every second, and the format changes only with the user's locale: it is
+    // derived again only when the locale's own format differs from the last one seen.
+    struct Derived
+    {
+        QString longFormat;
+        QString elapsed;
+    };
+    thread_local Derived last;
+    const QString longFormat = locale.timeFormat(QLocale::LongFormat);
+    if (last.elapsed.isEmpty() || longFormat != last.longFormat)
+        last = { longFormat, elapsedTimeFormat(locale) };
     const QTime asTimeOfDay(time.hours % 24, time.minutes, time.seconds);
-    return locale.toString(asTimeOfDay, elapsedTimeFormat(locale));
+    return locale.toString(asTimeOfDay, last.elapsed);
 }
 
 } // namespace tessel

@@ -12,6 +12,7 @@
 #include <QIcon>
 #include <QMouseEvent>
 #include <QPainter>
+#include <QStyle>
 #include <QWindow>
 
 #include <utility>
@@ -273,12 +274,34 @@ void Label::nameForScreenReaders()
         setAccessibleName(name);
 }
 
+QSize Label::textSizeHint() const
+{
+    // QLabel measures its text three times over for the hint (the widths it could take);
+    // one line of plain text has one size whatever the width.
+    const bool oneLine = !wordWrap() && !text().isEmpty() && !text().contains(u'\n');
+    const bool plain = textFormat() == Qt::PlainText
+        || (textFormat() == Qt::AutoText && !Qt::mightBeRichText(text()));
+    if (!oneLine || !plain || buddy() || frameWidth() != 0 || indent() > 0 || margin() != 0
+        || !pixmap().isNull())
+        return sizeHint();
+    // As QLabel lays the text out: its alignment less the centring, in the widest box it tries.
+    const Qt::LayoutDirection direction
+        = text().isRightToLeft() ? Qt::RightToLeft : Qt::LeftToRight;
+    const int flags
+        = QStyle::visualAlignment(direction, alignment()) & ~(Qt::AlignVCenter | Qt::AlignHCenter);
+    const QMargins margins = contentsMargins();
+    const QRect box = fontMetrics().boundingRect(0, 0, 2000 - margins.left() - margins.right(),
+                                                 2000, int(flags), text());
+    return (box.size() + QSize(margins.left() + margins.right(), margins.top() + margins.bottom()))
+        .expandedTo(minimumSize());
+}
+
 void Label::fitToText()
 {
     if (!m_autoSize)
         return;
     const QRect before = geometry();
-    const QSize wanted = sizeHint();
+    const QSize wanted = textSizeHint();
     QRect after(before.topLeft(), wanted);
     if (alignment() & Qt::AlignRight)
         after.moveRight(before.right());

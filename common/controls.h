@@ -117,6 +117,9 @@ public:
 
     void setCaption(const QString& caption);
     void fitToText();
+    // The size QLabel::sizeHint() gives for the caption, found with one measure of the text
+    // where the caption is one line of plain text; the clock asks every second.
+    QSize textSizeHint() const;
 
     // Makes the label a display that screen readers read with its value: its accessible name
     // becomes string `nameId` and the caption ("Moves: 12"), kept up to date by setCaption.

@@ -69,6 +69,8 @@ AnaForm::AnaForm(SettingsStore& settings, QWidget* parent)
     const QRect client = twipsToPixels(0, 0, 9510, 6195);
     setFixedSize(client.size());
     createControls();
+    m_keeper = new GameKeeper(
+        m_settings.filePath(), [this] { return closeSnapshot(); }, this);
     connectBoard();
     connectKeys();
     connectOptions();

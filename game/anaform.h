@@ -10,6 +10,7 @@
 #include "picture/photo.h"
 #include "sound/gamesound.h"
 #include "store/closesettings.h"
+#include "store/gamekeeper.h"
 #include "store/keyvaluepairs.h"
 #include "store/settingsstore.h"
 
@@ -107,6 +108,9 @@ public:
     void watchSystemClose();
     // What the close writes, gathered from the controls and members.
     CloseSnapshot closeSnapshot() const;
+    // Keeps the game in progress in the store a few seconds after each change while "Save on
+    // exit" is set, so that a crash costs little play; the close writes as it always did.
+    GameKeeper& keeper() const { return *m_keeper; }
 
     // The photo the start-up restores: the last photo stored in `settings`, by default
     // Sample-1.jpg in the program's folder. Uses the shared AppFolder and SettingsAppName.
@@ -115,6 +119,14 @@ public:
     // Puts a new picture into the photo holder: the one way the photo changes, so that what
     // follows a change of photo happens every time (the sample is drawn again).
     void setOriginalPhoto(const Photo& photo);
+
+    // Whether the stored photo the start-up restores is still decoding. The window shows
+    // meanwhile with the cells and the sample box in their plain colours.
+    bool storedPhotoPending() const { return m_storedPhotoPending; }
+    // Puts the stored photo on the board and the sample, waiting for its decode; nothing when
+    // none is pending. Input to the window that comes before the photo is ready calls it
+    // first, so that it is handled as if it came after.
+    void showStoredPhoto();
 
     // Photos handed to the window (anaformphoto.cpp). A photo chosen by the player, as the photo
     // selection window's OK hands it over: `path` becomes PhotoPath (and so the last photo),
@@ -192,7 +204,12 @@ public:
     uint8_t PieceIndex = 0;
     QByteArray SoundData;
 
+signals:
+    // The stored photo that was pending is on the board (or was reported unreadable).
+    void storedPhotoShown();
+
 protected:
+    bool eventFilter(QObject* watched, QEvent* event) override;
     void closeEvent(QCloseEvent* event) override;
     void showEvent(QShowEvent* event) override;
     // A local picture file may be dropped on the window; anything else is refused.
@@ -214,6 +231,14 @@ private:
     // the completed game in the best results.
     QString completionNews();
     void rebuildSavedGame(const SavedArrangement& saved, const ReportingTrap& trap);
+    void awaitStoredPhoto(const QString& path);
+    // The game changed: kept soon while it runs with "Save on exit" set.
+    void keepGameSoon();
+    // Waits for the keeper, so that what is written next comes after it; a game it stored is
+    // the stored game the removals delete.
+    void settleKeptGame();
+    // Every block cut again from the photo held, and the cells showing them.
+    void showPiecesOfPhoto();
     void placeWindow(const ReportingTrap& trap);
     SoundOutput& soundOutput();
     void UnloadScatteredPieces();
@@ -224,6 +249,8 @@ private:
 
     Game m_game;
     bool m_dayMessageOpen = false;
+    bool m_storedPhotoPending = false;
+    QString m_storedPhotoPath;
     qreal m_cutRatio = 0; // device pixels per pixel the blocks were cut for
     bool m_watchingScreen = false;
 
@@ -234,6 +261,7 @@ private:
     int m_closeReason = FormControlMenu; // of the close under way
     bool m_unloaded = false; // the close went through: nothing more is written
     HintController* m_hints = nullptr;
+    GameKeeper* m_keeper = nullptr;
 };
 
 } // namespace tessel

@@ -197,6 +197,9 @@ void AnaForm::ParçalaraBölSeçeneği_Click(int Index)
 
 QPixmap AnaForm::cutPiece(int block, QSize pieceSize, qreal ratio) const
 {
+    // No wrong picture while the photo decodes: the cell keeps its plain colour.
+    if (m_storedPhotoPending)
+        return QPixmap();
     const QImage image = OrjinalFotoğrafKutusu.cut(
         blockRect(block, GridSize(), OrjinalFotoğrafKutusu.size()), pieceSize);
     QPixmap piece;
@@ -280,6 +283,7 @@ void AnaForm::YeniOyunDüğmesi_Click()
     nameCells();
     announce(ResourceString(StringId::NewGameDealt));
     m_hints->gameStarted();
+    keepGameSoon();
     trap([] { QCoreApplication::processEvents(); });
 }
 

@@ -69,6 +69,8 @@ void AnaForm::Form_QueryUnload(bool& cancel, int closeReason)
             return;
         }
     }
+    // The game kept during play is written over by the close, never the other way round.
+    settleKeptGame();
     // One replace of the file for the whole close.
     ignoreErrors([this] { writeCloseSettings(m_settings, closeSnapshot(), SavedGame); });
 }
@@ -90,8 +92,22 @@ void AnaForm::closeEvent(QCloseEvent* event)
     event->accept();
 }
 
+void AnaForm::keepGameSoon()
+{
+    if (!m_unloaded && SüreHesapla->running() && OyunuKaydetOnayı->checkState() != Qt::Unchecked)
+        m_keeper->changed();
+}
+
+void AnaForm::settleKeptGame()
+{
+    if (std::optional<KeyValuePairs> kept = m_keeper->settle())
+        SavedGame = std::move(*kept);
+}
+
 void AnaForm::closeBySystem(int closeReason)
 {
+    // As if it came after the photo, like any other input.
+    showStoredPhoto();
     if (!m_unloaded) {
         bool cancel = false;
         Form_QueryUnload(cancel, closeReason);
@@ -105,6 +121,7 @@ void AnaForm::sessionEnding()
 {
     if (m_unloaded)
         return;
+    showStoredPhoto();
     bool cancel = false;
     Form_QueryUnload(cancel, AppWindows);
 }

@@ -40,8 +40,13 @@ void AnaForm::FotoğrafınÖrneğiniGöster_Click()
 void AnaForm::OyunuKaydetOnayı_Click()
 {
     ignoreErrors([this] {
-        if (OyunuKaydetOnayı->checkState() == Qt::Unchecked)
+        if (OyunuKaydetOnayı->checkState() == Qt::Unchecked) {
+            // A game kept during play goes too, and no write still under way brings it back.
+            settleKeptGame();
             removeStoredGame(m_settings, SavedGame);
+        } else {
+            keepGameSoon();
+        }
     });
 }
 

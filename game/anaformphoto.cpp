@@ -15,6 +15,8 @@ namespace tessel {
 
 void AnaForm::takePhoto(const Photo& photo, const QString& path)
 {
+    // The stored photo first, so that it cannot come after this one.
+    showStoredPhoto();
     const ReportingTrap trap = reportingTrap();
     trap([&] { shared().PhotoPath = path; });
     trap([&] { setOriginalPhoto(photo); });

@@ -57,6 +57,7 @@ void AnaForm::DağınıkParçalar_Click(int Index)
     nameCells();
     ignoreErrors([&] { announce(moveAnnouncement(m_game.pieceAt(blank), blank, GridSize())); });
     m_hints->boardChanged();
+    keepGameSoon();
 
     bool complete = false;
     trap([&] { complete = m_game.isComplete(); });
@@ -80,6 +81,8 @@ void AnaForm::completePhoto()
     ignoreErrors([&] { announce(ResourceString(StringId::Congratulations)); });
     // The won game leaves the store with its result, before the message: a close while it
     // waits for OK (a log-out, a termination signal) must not leave it to be offered again.
+    // That includes a game kept during play.
+    settleKeptGame();
     message += completionNews();
     trap([&] { showInformation(message); });
     trap([&] {

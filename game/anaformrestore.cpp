@@ -14,6 +14,7 @@
 #include "store/settingskeys.h"
 #include "system/platform.h"
 
+#include <QApplication>
 #include <QCheckBox>
 #include <QGuiApplication>
 #include <QRadioButton>
@@ -62,9 +63,14 @@ void AnaForm::restoreAtStartUp()
 
     trap([&] { shared().PhotoPath = storedPhotoPath(m_settings); });
     // A photo that is gone is no error: the board is cut from the empty photo. The entry
-    // routine has had it decoding since before the window was built.
+    // routine has had it decoding since before the window was built; one not ready yet comes
+    // onto the board when it is, and the window does not wait for it.
     trap([&] {
-        if (PathExists(shared().PhotoPath))
+        if (!PathExists(shared().PhotoPath))
+            return;
+        if (photoprefetch::decoding(shared().PhotoPath))
+            awaitStoredPhoto(shared().PhotoPath);
+        else
             setOriginalPhoto(photoprefetch::take(shared().PhotoPath));
     });
 
@@ -102,6 +108,74 @@ void AnaForm::restoreAtStartUp()
     RestoringGame = false;
 
     placeWindow(trap);
+}
+
+void AnaForm::awaitStoredPhoto(const QString& path)
+{
+    m_storedPhotoPending = true;
+    m_storedPhotoPath = path;
+    // The window's input, seen before its widgets see it.
+    qApp->installEventFilter(this);
+    photoprefetch::whenDone(this, [this] { showStoredPhoto(); });
+}
+
+void AnaForm::showStoredPhoto()
+{
+    if (!m_storedPhotoPending)
+        return;
+    m_storedPhotoPending = false;
+    qApp->removeEventFilter(this);
+    // Reported as the restore reports an unreadable photo; the board is then cut from the
+    // empty photo, as it would have been.
+    Photo photo;
+    if (reportingTrap()([&] { photo = photoprefetch::take(m_storedPhotoPath); }))
+        setOriginalPhoto(photo);
+    showPiecesOfPhoto();
+    emit storedPhotoShown();
+}
+
+bool AnaForm::eventFilter(QObject* watched, QEvent* event)
+{
+    if (!m_storedPhotoPending)
+        return false;
+    switch (event->type()) {
+    case QEvent::MouseButtonPress:
+    case QEvent::MouseButtonRelease:
+    case QEvent::MouseButtonDblClick:
+    case QEvent::Wheel:
+    case QEvent::KeyPress:
+    case QEvent::KeyRelease:
+    case QEvent::ShortcutOverride:
+    case QEvent::Shortcut:
+    case QEvent::ContextMenu:
+    case QEvent::DragEnter:
+    case QEvent::Drop:
+    case QEvent::Close:
+    case QEvent::TouchBegin: {
+        const auto* widget = qobject_cast<const QWidget*>(watched);
+        if (widget && widget->window() == this)
+            showStoredPhoto();
+        break;
+    }
+    default:
+        break;
+    }
+    return false;
+}
+
+void AnaForm::showPiecesOfPhoto()
+{
+    if (GridSize() == 0)
+        return;
+    // Like drawing: a failure leaves what was shown.
+    ignoreErrors([&] {
+        const qreal ratio = DağınıkParçalar.at(0)->deviceRatio();
+        const QSize pieceSize = DağınıkParçalar.at(0)->innerDeviceSize();
+        for (size_t k = 0; k < SıralıParçalar.size(); ++k)
+            SıralıParçalar[k] = cutPiece(static_cast<int>(k), pieceSize, ratio);
+        m_cutRatio = ratio;
+    });
+    showBoard();
 }
 
 void AnaForm::rebuildSavedGame(const SavedArrangement& saved, const ReportingTrap& trap)

@@ -24,6 +24,7 @@ int main(int argc, char* argv[])
         tessel::useLanguageOf(QLocale::system());
         return tessel::printCommandLineAnswer(tessel::readCommandLine(app.arguments()));
     }
+    tessel::prepareWindowSystem();
     QApplication app(argc, argv);
     // What the application left of the arguments (it takes its own options out), read with the
     // photo's name as bytes: QApplication::arguments() would lose a name that is not UTF-8.

@@ -51,6 +51,13 @@ void logBoard(const AnaForm& form)
 
 } // namespace
 
+void prepareWindowSystem()
+{
+    const char* noSharedMemory = "QT_XCB_NO_MITSHM";
+    if (!qEnvironmentVariableIsSet(noSharedMemory))
+        qputenv(noSharedMemory, "1");
+}
+
 bool InitVisualStyles()
 {
     return ignoreErrors([] {
@@ -103,7 +110,12 @@ int runEntryRoutine(QApplication& app, const QString& photo)
     if (!form)
         return endOfProgram(1);
     logFolders();
-    logBoard(*form);
+    // The board as the player first sees it with the photo.
+    if (form->storedPhotoPending())
+        QObject::connect(form, &AnaForm::storedPhotoShown, form,
+                         [f = form.data()] { logBoard(*f); });
+    else
+        logBoard(*form);
     if (!photo.isEmpty()) {
         form->openPhotoFile(photo);
         if (form)

@@ -15,6 +15,13 @@ namespace tessel {
 class AnaForm;
 class SettingsStore;
 
+// Choices of the window system's layer that must be made before the application object
+// exists. On X, windows are drawn through the connection rather than through shared memory
+// (unless the user's environment says otherwise): shared memory costs a round trip to the
+// server before each repaint of an area drawn before, and the clock repaints its time every
+// second, two wake-ups of the process more each time.
+void prepareWindowSystem();
+
 // Switches on the platform's look; true when nothing failed.
 bool InitVisualStyles();
 

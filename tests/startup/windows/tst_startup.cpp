@@ -89,6 +89,19 @@ private slots:
 
     void visualStylesStartWithoutError() { QVERIFY(InitVisualStyles()); }
 
+    // Windows are drawn through the X connection, not shared memory, unless the user chose.
+    void theWindowSystemDrawsWithoutSharedMemory()
+    {
+        const QByteArray saved = qgetenv("QT_XCB_NO_MITSHM");
+        qunsetenv("QT_XCB_NO_MITSHM");
+        prepareWindowSystem();
+        QCOMPARE(qgetenv("QT_XCB_NO_MITSHM"), QByteArray("1"));
+        qputenv("QT_XCB_NO_MITSHM", "");
+        prepareWindowSystem();
+        QCOMPARE(qgetenv("QT_XCB_NO_MITSHM"), QByteArray(""));
+        qputenv("QT_XCB_NO_MITSHM", saved);
+    }
+
     // The store's file is read once for the stored photo's path and the whole restore.
     void theStartUpReadsTheStoreOnce()
     {
@@ -109,6 +122,8 @@ private slots:
         const QPointer<AnaForm> form = openGameWindow(store, reportingTrap());
         QVERIFY(form);
         QCOMPARE(store.fileReads(), before + 1);
+        // The window does not wait for the photo; it comes onto the board when decoded.
+        QTRY_VERIFY(!form->storedPhotoPending());
         QVERIFY(boxes.shown().isEmpty());
         QCOMPARE(form->OrjinalFotoğrafKutusu.size(), QSize(120, 90));
         QVERIFY(form->OyunuKaydetOnayı->isChecked());
