@@ -30,9 +30,15 @@ KeyValuePairs storeGame(SettingsStore& store, int mark)
     CloseSnapshot snapshot;
     snapshot.gameRunning = true;
     snapshot.saveOnExit = 1;
-    snapshot.cellTags = { QString::number(mark), "1", "2", "3", "4", "5", "6", "7", "8" };
-    snapshot.blankIndex = 8;
-    snapshot.clickCount = mark;
+    for (int cell = 0; cell < 9; ++cell)
+        snapshot.gameCells.emplace_back(k::FotoPrefix + QString::number(cell),
+                                        cell == 0       ? QString::number(mark)
+                                            : cell == 8 ? QStringLiteral("8B")
+                                                        : QString::number(cell));
+    snapshot.gameInfo = { { k::SaniyeBilgisi, "0" },
+                          { k::DakikaBilgisi, "0" },
+                          { k::SaatBilgisi, "0" },
+                          { k::HamleBilgisi, QString::number(mark) } };
     KeyValuePairs savedGame;
     writeCloseSettings(store, snapshot, savedGame);
     return store.GetAllSettings(app, k::Oyun);
