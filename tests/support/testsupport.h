@@ -151,6 +151,11 @@ bool endsProgram(Call&& call)
     return false;
 }
 
+// The shortest list of cells to slide into the empty cell that brings a board home (block c in
+// cell c, the empty cell, n - 1, last), found by a breadth-first search: for 3 x 3 boards, at
+// most 181 440 positions. Empty for a board at home or one that cannot come home.
+QList<int> shortestSlides(const std::vector<int>& pieces, int gridSize);
+
 // Stores an unfinished game as the close writes it: `cells` are the values of "Oyun" in cell
 // order ("kB" for the empty cell), `moves` the move count of "Oyun\Bilgiler".
 void storeGame(SettingsStore& store, const QStringList& cells, const QString& moves);
