@@ -10,6 +10,7 @@
 #include <QMenu>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QSignalSpy>
 #include <QTemporaryDir>
 #include <QtTest>
 
@@ -139,6 +140,35 @@ private slots:
         press(Qt::Key_Z, Qt::ControlModifier | Qt::ShiftModifier);
         QCOMPARE(sound.played, QStringList { "DUR" });
         QCOMPARE(form.ClickCount(), 0);
+    }
+
+    // The solver keeps up: each board an undo, a redo or a restart shows was met before, and
+    // its next move is known the moment H is pressed.
+    void aHintAfterUndoRedoOrRestartIsThereAtOnce()
+    {
+        FakeSoundOutput sound;
+        AnaForm& form = openForm();
+        form.YeniOyunDüğmesi->click();
+        QTRY_VERIFY_WITH_TIMEOUT(form.hints()->solutionLength(), 60000);
+        const int length = *form.hints()->solutionLength();
+        for (int i = 0; i < 2; ++i) {
+            form.DağınıkParçalar_Click(nextMove(form));
+            QTRY_VERIFY_WITH_TIMEOUT(!form.hints()->service().busy(), 60000);
+        }
+        const std::pair<Qt::Key, Qt::KeyboardModifiers> keys[] = {
+            { Qt::Key_Z, Qt::ControlModifier },
+            { Qt::Key_Z, Qt::ControlModifier | Qt::ShiftModifier },
+            { Qt::Key_R, Qt::ControlModifier },
+        };
+        for (const auto& [key, modifiers] : keys) {
+            press(key, modifiers);
+            QSignalSpy shown(form.hints(), &HintController::hintShown);
+            press(Qt::Key_H);
+            QCOMPARE(shown.size(), 1);
+            QVERIFY(form.game().canMove(shown[0][0].toInt()));
+        }
+        // The restarted deal keeps its solution's length for the congratulation.
+        QCOMPARE(form.hints()->solutionLength(), std::optional<int>(length));
     }
 
     void withNoGameOrAWonGameNothingIsTakenBack()
