@@ -63,7 +63,9 @@ void Game::divide(int gridSize)
     m_blank = cellCount() - 1;
     m_view = View::Nothing;
     m_dealt.clear();
+    m_dealKnown = false;
     m_moves.clear();
+    m_undone.clear();
 }
 
 void Game::showInOrder()
@@ -95,13 +97,20 @@ void Game::start(const std::vector<int>& pieces)
     m_view = View::Play;
     m_dealt = pieces;
     m_moves.clear();
+    m_undone.clear();
+}
+
+bool Game::isDeal(const std::vector<int>& pieces) const
+{
+    return isArrangement(pieces) && pieces.back() == cellCount() - 1;
 }
 
 void Game::deal(const std::vector<int>& pieces)
 {
-    if (!isArrangement(pieces) || pieces.back() != cellCount() - 1)
+    if (!isDeal(pieces))
         invalidCall();
     start(pieces);
+    m_dealKnown = true;
 }
 
 void Game::restore(const SavedArrangement& saved)
@@ -111,6 +120,16 @@ void Game::restore(const SavedArrangement& saved)
         || pieces[static_cast<size_t>(saved.blankIndex)] != cellCount() - 1)
         invalidCall();
     start(pieces);
+    m_dealKnown = false;
+}
+
+void Game::restoreDeal(const std::vector<int>& dealt)
+{
+    // An unsolvable deal would restart into a game nobody can finish.
+    if (!isDeal(dealt) || !isSolvableArrangement(dealt, m_gridSize))
+        invalidCall();
+    m_dealt = dealt;
+    m_dealKnown = true;
 }
 
 bool Game::canMove(int cell) const
@@ -123,16 +142,85 @@ int Game::cellForArrow(Arrow arrow) const
     return tessel::cellForArrow(arrow, m_blank, m_gridSize);
 }
 
-void Game::slide(int cell)
+void Game::exchange(int cell)
 {
-    if (!canMove(cell))
-        invalidCall();
     std::swap(m_pieces[static_cast<size_t>(cell)], m_pieces[static_cast<size_t>(m_blank)]);
-    m_moves.push_back({ cell, m_blank });
     m_blank = cell;
     // A block moved out of the whole photo leaves its cell empty again.
     if (m_view == View::WholePhoto)
         m_view = View::Play;
+}
+
+void Game::slide(int cell)
+{
+    if (!canMove(cell))
+        invalidCall();
+    m_moves.push_back({ cell, m_blank });
+    m_undone.clear();
+    exchange(cell);
+}
+
+int Game::undoCell() const
+{
+    if (m_view != View::Play || m_moves.empty() || isComplete())
+        return -1;
+    return m_moves.back().to;
+}
+
+int Game::redoCell() const
+{
+    if (m_view != View::Play || m_undone.empty() || isComplete())
+        return -1;
+    return m_undone.back().from;
+}
+
+void Game::slideBack()
+{
+    const int cell = undoCell();
+    if (cell < 0)
+        invalidCall();
+    m_undone.push_back(m_moves.back());
+    m_moves.pop_back();
+    exchange(cell);
+}
+
+void Game::slideAgain()
+{
+    const int cell = redoCell();
+    if (cell < 0)
+        invalidCall();
+    m_moves.push_back(m_undone.back());
+    m_undone.pop_back();
+    exchange(cell);
+}
+
+bool Game::undo()
+{
+    if (undoCell() < 0)
+        return false;
+    slideBack();
+    countMove();
+    return true;
+}
+
+bool Game::redo()
+{
+    if (redoCell() < 0)
+        return false;
+    slideAgain();
+    countMove();
+    return true;
+}
+
+void Game::restart()
+{
+    if (m_dealt.empty())
+        invalidCall();
+    const bool dealKnown = m_dealKnown;
+    start(std::vector<int>(m_dealt));
+    m_dealKnown = dealKnown;
+    m_moveCount = 0;
+    m_elapsed = {};
 }
 
 void Game::countMove()
@@ -211,6 +299,28 @@ std::optional<Game> Game::fromStored(const KeyValuePairs& cells, const KeyValueP
         }
     }
     return game;
+}
+
+KeyValuePairs Game::storedDeal() const
+{
+    KeyValuePairs cells;
+    if (!m_dealKnown)
+        return cells;
+    const int last = static_cast<int>(m_dealt.size()) - 1;
+    for (int c = 0; c <= last; ++c)
+        cells.emplace_back(k::FotoPrefix + QString::number(c),
+                           c == last ? QString::number(c) + k::BlankSuffix
+                                     : QString::number(m_dealt[static_cast<size_t>(c)]));
+    return cells;
+}
+
+std::optional<std::vector<int>> Game::readStoredDeal(const KeyValuePairs& values, int gridSize)
+{
+    // The same form as the stored game's cells, with the empty cell where a deal leaves it.
+    const std::optional<SavedArrangement> read = readSavedArrangement(values, gridSize);
+    if (!read || read->blankIndex != static_cast<int>(read->pieces.size()) - 1)
+        return std::nullopt;
+    return read->pieces;
 }
 
 } // namespace tessel

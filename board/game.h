@@ -68,8 +68,16 @@ public:
     // time and the count are the caller's to reset. Raises InvalidCall for any other list.
     void deal(const std::vector<int>& pieces);
     // A saved game put on the board: as deal, but the empty cell may stand anywhere (it carries
-    // n - 1). Raises InvalidCall when the arrangement is not one of this board's.
+    // n - 1). Raises InvalidCall when the arrangement is not one of this board's. The deal it
+    // came from is unknown until restoreDeal tells it.
     void restore(const SavedArrangement& saved);
+    // The deal a restored game came from, as stored beside it: becomes the board as dealt,
+    // where a restart goes. Raises InvalidCall, and changes nothing, when `dealt` is no deal
+    // of this board (every block once, the last cell empty, solvable).
+    void restoreDeal(const std::vector<int>& dealt);
+    // Whether the board as dealt is the game's deal: after deal, or a restore with its deal. A
+    // restore alone takes the restored board as the start.
+    bool dealKnown() const { return m_dealKnown; }
 
     // The rule. Whether a click on `cell` slides its block into the empty cell: during a game,
     // only a direct neighbour on the grid.
@@ -82,14 +90,37 @@ public:
     // One more move on the count. Raises Overflow at the largest count, which then stays.
     void countMove();
     // A whole accepted move (slide, then count); false, with nothing changed, when refused.
+    // A new move forgets the moves taken back.
     bool move(int cell);
+
+    // Taking moves back and making them again. Neither works on a completed game: it stays
+    // won. The cell whose block an undo slides into the empty cell (the empty cell of the last
+    // move), -1 when there is nothing to undo; the same for a redo of the last move undone.
+    int undoCell() const;
+    int redoCell() const;
+    // The block of undoCell() slides back; the move goes over to the moves to redo. Raises
+    // InvalidCall when there is nothing to undo. Counts nothing, as slide.
+    void slideBack();
+    // The last move undone is made again, by the same block. Raises InvalidCall when there is
+    // nothing to redo. Counts nothing.
+    void slideAgain();
+    // Whole moves: slideBack or slideAgain, then one move more on the count (the count tells
+    // the moves made, and an undo is a move); false, with nothing changed, when refused.
+    bool undo();
+    bool redo();
+    // The board as dealt again, no move made or to redo, the count and the time 0, the view
+    // the game's. Raises InvalidCall while there is no deal.
+    void restart();
     // Every block home: cells 0 to n - 2 carry their own numbers.
     bool isComplete() const;
     // The completed photo: the last cell shows the last block too.
     void showWholePhoto();
 
-    // The moves since the deal or the restore, the first first.
+    // The moves since the deal or the restore, the first first; undone moves are no longer
+    // among them.
     const std::vector<Move>& moves() const { return m_moves; }
+    // The moves undone, the next to redo last.
+    const std::vector<Move>& undoneMoves() const { return m_undone; }
     // The board as dealt (or as restored), the empty cell carrying n - 1; empty before either.
     const std::vector<int>& dealtPieces() const { return m_dealt; }
 
@@ -118,11 +149,22 @@ public:
     static std::optional<Game> fromStored(const KeyValuePairs& cells, const KeyValuePairs& info,
                                           int gridSize);
 
+    // The deal kept beside the stored game, in the program's own section "Dagitim": the cells
+    // of the board as dealt in the form of section "Oyun" (the empty cell, the last, "kB").
+    // Empty while the deal is not known.
+    KeyValuePairs storedDeal() const;
+    // A stored deal read for an N x N board: nullopt when it is none (see restoreDeal).
+    static std::optional<std::vector<int>> readStoredDeal(const KeyValuePairs& values,
+                                                          int gridSize);
+
     bool operator==(const Game&) const = default;
 
 private:
     // Whether `pieces` holds each block number of this board once.
     bool isArrangement(const std::vector<int>& pieces) const;
+    bool isDeal(const std::vector<int>& pieces) const;
+    // The one exchange of a block and the empty cell every move, undo and redo makes.
+    void exchange(int cell);
     void start(const std::vector<int>& pieces);
 
     int m_gridSize = 0;
@@ -130,7 +172,9 @@ private:
     int m_blank = 0;
     View m_view = View::Nothing;
     std::vector<int> m_dealt;
+    bool m_dealKnown = false;
     std::vector<Move> m_moves;
+    std::vector<Move> m_undone;
     int32_t m_moveCount = 0;
     ElapsedTime m_elapsed;
 };

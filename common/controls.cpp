@@ -6,10 +6,12 @@
 #include "common/resourcestring.h"
 #include "resources/appicon.h"
 
+#include <QAbstractButton>
 #include <QEvent>
 #include <QFontInfo>
 #include <QGroupBox>
 #include <QIcon>
+#include <QKeyEvent>
 #include <QMouseEvent>
 #include <QPainter>
 #include <QStyle>
@@ -34,6 +36,45 @@ const QCursor& handCursor()
 {
     static const QCursor cursor(QPixmap(hand_xpm), 13, 5);
     return cursor;
+}
+
+namespace {
+
+class ReturnPresses : public QObject
+{
+public:
+    explicit ReturnPresses(QAbstractButton* button)
+        : QObject(button)
+        , m_button(button)
+    {
+        button->installEventFilter(this);
+    }
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override
+    {
+        if (watched != m_button || event->type() != QEvent::KeyPress)
+            return false;
+        const auto* key = static_cast<QKeyEvent*>(event);
+        const Qt::KeyboardModifiers modifiers = key->modifiers() & ~Qt::KeypadModifier;
+        if ((key->key() != Qt::Key_Return && key->key() != Qt::Key_Enter)
+            || modifiers != Qt::NoModifier)
+            return false;
+        // A held key presses once.
+        if (!key->isAutoRepeat() && m_button->isEnabled())
+            m_button->click();
+        return true;
+    }
+
+private:
+    QAbstractButton* m_button;
+};
+
+} // namespace
+
+void pressOnReturn(QAbstractButton* button)
+{
+    new ReturnPresses(button);
 }
 
 namespace {

@@ -11,6 +11,7 @@
 #include <QLabel>
 #include <QPixmap>
 
+class QAbstractButton;
 class QGroupBox;
 
 namespace tessel {
@@ -31,6 +32,10 @@ void setTextColor(QWidget* control, const QColor& design);
 // A frame's caption in a design colour, made readable as above; the controls inside keep the
 // window's text colour.
 void setCaptionColor(QGroupBox* box, const QColor& design);
+
+// Return and Enter press the button while it has the focus, as Space does: the desktop's
+// convention for a focused button, without making it a default button of its window.
+void pressOnReturn(QAbstractButton* button);
 
 // Places a control at a design rectangle given in twips.
 void setTwipsGeometry(QWidget* control, double left, double top, double width, double height);

@@ -84,5 +84,9 @@ inline constexpr int PhotoArgumentName = 3420;
 inline constexpr int OnePhotoAtMost = 3430;
 inline constexpr int HelpOptionHelp = 3440;
 inline constexpr int VersionOptionHelp = 3450;
+inline constexpr int UndoMenuItem = 3500;
+inline constexpr int RedoMenuItem = 3510;
+inline constexpr int RestartMenuItem = 3520;
+inline constexpr int GameRestarted = 3530;
 
 } // namespace tessel::StringId

@@ -75,6 +75,7 @@ AnaForm::AnaForm(SettingsStore& settings, QWidget* parent)
     connectKeys();
     connectOptions();
     connectHelp();
+    connectUndo();
 }
 
 AnaForm::~AnaForm()
@@ -159,6 +160,7 @@ void AnaForm::createControls()
             = named(new QPushButton(QString::fromLatin1(caption), this), QString::fromUtf8(name));
         setTwipsGeometry(b, l, t, w, 345);
         b->setAutoDefault(false);
+        pressOnReturn(b);
         return b;
     };
     YeniOyunDüğmesi = button("YeniOyunDüğmesi", "600", 6330, 4980, 1365);

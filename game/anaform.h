@@ -18,6 +18,7 @@
 #include <QWidget>
 
 #include <cstdint>
+#include <functional>
 #include <vector>
 
 class QCheckBox;
@@ -73,6 +74,14 @@ public:
     // A click on cell Index (anaformplay.cpp): a new game while the clock is stopped, else a
     // move of the block beside the empty cell, or a refusal.
     void DağınıkParçalar_Click(int Index);
+    // Taking moves back (anaformundo.cpp): Ctrl+Z, Ctrl+Shift+Z or Ctrl+Y, Ctrl+R and the
+    // board's context menu. An undo and a redo are moves as a click's: the block slides, the
+    // move sound plays, the count goes up by one. Restart deals the same board again, the count
+    // and the clock at 0. Each is refused with the refused click's sound when there is nothing
+    // to take back or make again, or no game runs.
+    void undoMove();
+    void redoMove();
+    void restartGame();
     // Plays "DUR", "TAMAM" or "TEBRIK" unless there is no output device or "Sound off" is set.
     void PlayGameSound(const QString& name);
     // One second of the game clock.
@@ -149,7 +158,8 @@ public:
     void YeniFotoğrafDüğmesi_Click();
 
     // The solver's help and the best results (anaformhint.cpp): the hint key H, the board's
-    // context menu ("Hint", "Best results...", a new menu each time, the caller's to delete) and
+    // context menu ("Hint", "Best results...", "Undo", "Redo", "Restart", a new menu each time,
+    // the caller's to delete) and
     // Ctrl+B, which opens the best results window.
     HintController* hints() const { return m_hints; }
     QMenu* boardMenu();
@@ -226,6 +236,11 @@ private:
     // News of the board for screen readers, told through the board's description.
     void announce(const QString& news);
     void connectHelp();
+    void connectUndo();
+    // An accepted move's steps after the rule allowed it: the block of cell Index slides into
+    // the empty cell, the game changed by `change` (a move, an undo or a redo); then the count,
+    // the sound, the news, and the completion test.
+    void slideBlock(int Index, const std::function<void()>& change);
     void completePhoto();
     // The lines after the congratulation's five: the solution's length, the new bests; records
     // the completed game in the best results.

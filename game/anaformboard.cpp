@@ -11,6 +11,7 @@
 #include "common/resourcestring.h"
 #include "common/shared.h"
 #include "common/stringids.h"
+#include "game/boardframe.h"
 #include "game/hintcontroller.h"
 
 #include <QCoreApplication>
@@ -284,6 +285,9 @@ void AnaForm::YeniOyunDüğmesi_Click()
     announce(ResourceString(StringId::NewGameDealt));
     m_hints->gameStarted();
     keepGameSoon();
+    // The arrows play the new game at once, whatever dealt it (a button, a key, the photo window,
+    // which gives the focus back to this window when it closes).
+    trap([&] { board()->setFocus(Qt::OtherFocusReason); });
     trap([] { QCoreApplication::processEvents(); });
 }
 

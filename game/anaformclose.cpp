@@ -50,6 +50,7 @@ CloseSnapshot AnaForm::closeSnapshot() const
     s.gameRunning = SüreHesapla->interval() > 0;
     s.gameCells = m_game.storedCells();
     s.gameInfo = m_game.storedInfo();
+    s.gameDeal = m_game.storedDeal();
     return s;
 }
 

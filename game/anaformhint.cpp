@@ -1,5 +1,6 @@
 // The game window's additions beside the design: the hint (H, the board's context menu), the
-// solver's help it rests on, and the best results window (the context menu, Ctrl+B).
+// solver's help it rests on, the best results window (the context menu, Ctrl+B), and the board's
+// context menu with undo, redo and restart.
 #include "game/anaform.h"
 
 #include "board/boardspeech.h"
@@ -50,6 +51,26 @@ QMenu* AnaForm::boardMenu()
                                        [this] { showBestResults(); });
     results->setObjectName(QStringLiteral("BestResultsAction"));
     results->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_B));
+
+    // Taking moves back: the same keys as the window's shortcuts, shown beside the items.
+    menu->addSeparator();
+    const bool running = SüreHesapla->running();
+    QAction* undo
+        = menu->addAction(ResourceString(StringId::UndoMenuItem), this, [this] { undoMove(); });
+    undo->setObjectName(QStringLiteral("UndoAction"));
+    undo->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_Z));
+    undo->setEnabled(running && m_game.undoCell() >= 0);
+    QAction* redo
+        = menu->addAction(ResourceString(StringId::RedoMenuItem), this, [this] { redoMove(); });
+    redo->setObjectName(QStringLiteral("RedoAction"));
+    redo->setShortcuts(
+        { QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Z), QKeySequence(Qt::CTRL | Qt::Key_Y) });
+    redo->setEnabled(running && m_game.redoCell() >= 0);
+    QAction* restart = menu->addAction(ResourceString(StringId::RestartMenuItem), this,
+                                       [this] { restartGame(); });
+    restart->setObjectName(QStringLiteral("RestartAction"));
+    restart->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_R));
+    restart->setEnabled(running && !m_game.dealtPieces().empty());
     return menu;
 }
 

@@ -4,6 +4,7 @@
 
 #include "common/messagebox.h"
 #include "common/shared.h"
+#include "game/boardframe.h"
 #include "photo/photofolders.h"
 
 #include <QDragEnterEvent>
@@ -21,6 +22,8 @@ void AnaForm::takePhoto(const Photo& photo, const QString& path)
     trap([&] { shared().PhotoPath = path; });
     trap([&] { setOriginalPhoto(photo); });
     trap([&] { ParçalaraBölSeçeneği_Click(shared().DivisionIndex); });
+    // The board is what a new photo is played on: a click or Space there deals.
+    trap([&] { board()->setFocus(Qt::OtherFocusReason); });
 }
 
 void AnaForm::openPhotoFile(const QString& path)

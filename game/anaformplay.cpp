@@ -32,12 +32,17 @@ void AnaForm::DağınıkParçalar_Click(int Index)
         return;
     }
 
-    const int blank = BlankIndex();
     if (!m_game.canMove(Index)) {
         trap([&] { PlayGameSound(QStringLiteral("DUR")); });
         return;
     }
+    slideBlock(Index, [&] { m_game.slide(Index); });
+}
 
+void AnaForm::slideBlock(int Index, const std::function<void()>& change)
+{
+    const ReportingTrap trap = reportingTrap();
+    const int blank = BlankIndex();
     trap([&] { DağınıkParçalar.at(blank)->setPicture(DağınıkParçalar.at(Index)->picture()); });
     trap([&] { DağınıkParçalar.at(Index)->setPicture(QPixmap()); });
     trap([&] { DağınıkParçalar.at(blank)->update(); });
@@ -45,7 +50,7 @@ void AnaForm::DağınıkParçalar_Click(int Index)
     // The blocks' exchange and the new empty cell are one change of the game: the two cells'
     // tags show it.
     trap([&] {
-        m_game.slide(Index);
+        change();
         DağınıkParçalar.at(blank)->setTag(m_game.tag(blank));
         DağınıkParçalar.at(Index)->setTag(m_game.tag(Index));
     });

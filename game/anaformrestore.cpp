@@ -183,6 +183,13 @@ void AnaForm::rebuildSavedGame(const SavedArrangement& saved, const ReportingTra
     // The saved game, checked as a whole, goes on the board at once; the cells then show it one
     // by one, the empty cell (BlankIndex) without a block.
     trap([&] { m_game.restore(saved); });
+    // The deal kept beside the game, when it is one that this game's board can come from.
+    ignoreErrors([&] {
+        const auto dealt = Game::readStoredDeal(
+            m_settings.GetAllSettings(shared().SettingsAppName, k::Dagitim), GridSize());
+        if (dealt)
+            m_game.restoreDeal(*dealt);
+    });
     const int n = static_cast<int>(saved.pieces.size());
     for (int c = 0; c < n; ++c) {
         PieceIndex = static_cast<uint8_t>(c);

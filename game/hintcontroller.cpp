@@ -54,17 +54,22 @@ HintController::HintController(AnaForm& form)
 std::optional<solver::Board> HintController::boardShown() const
 {
     const Game& game = m_form.game();
-    const int n = game.cellCount();
-    const int size = game.gridSize();
+    return boardOf(game.pieces(), game.blankIndex(), game.gridSize());
+}
+
+std::optional<solver::Board> HintController::boardOf(const std::vector<int>& pieces, int blank,
+                                                     int size)
+{
+    const int n = static_cast<int>(pieces.size());
     if (size < 3 || size * size != n)
         return std::nullopt;
     // The empty cell carries n - 1; a board shown in order carries no blocks at all.
     solver::Board board { size, std::vector<solver::Tile>(size_t(n)) };
     for (int c = 0; c < n; ++c) {
-        const int block = game.pieceAt(c);
-        if (block < 0 || block >= n || (c == game.blankIndex()) != (block == n - 1))
+        const int block = pieces[size_t(c)];
+        if (block < 0 || block >= n || (c == blank) != (block == n - 1))
             return std::nullopt;
-        board.cells[size_t(c)] = solver::Tile(c == game.blankIndex() ? 0 : block + 1);
+        board.cells[size_t(c)] = solver::Tile(c == blank ? 0 : block + 1);
     }
     if (!solver::isSolvable(board))
         return std::nullopt;
@@ -80,20 +85,31 @@ void HintController::gameStarted()
 {
     hideOutline();
     m_hintWanted.reset();
-    m_nextMove.clear();
-    m_startLength.reset();
-    m_startShortest = true;
-    m_movesSinceStart = 0;
+    const Game& game = m_form.game();
+    const std::vector<int>& dealt = game.dealtPieces();
+    const auto start = game.dealKnown()
+        ? boardOf(dealt, static_cast<int>(dealt.size()) - 1, game.gridSize())
+        : std::nullopt;
+    // The same deal again (a restart): its solution and every board met on one still hold.
+    const bool sameDeal = start && m_startBoard && *m_startBoard == *start;
+    if (!sameDeal) {
+        m_nextMove.clear();
+        m_startLength.reset();
+        m_startShortest = true;
+    }
     m_service->cancelAll();
-    m_startBoard = boardShown();
-    m_lastBoard = m_startBoard;
-    if (!m_startBoard)
-        return;
+    m_startBoard = start;
+    m_lastBoard = boardShown();
+    // A restored game has its moves from the deal behind it.
+    m_movesSinceStart = game.moveCount();
     // Asked from the event loop, so that a game restored at start-up is solved (and the tables
-    // read) only after the window is up.
-    QTimer::singleShot(0, this, [this, board = *m_startBoard] {
-        if (m_startBoard && *m_startBoard == board)
-            m_service->solveStart(board);
+    // read) only after the window is up. A restored game's own board is solved ahead as well.
+    QTimer::singleShot(0, this, [this, start, shown = m_lastBoard] {
+        if (start && m_startBoard == start && !m_startLength)
+            m_service->solveStart(*start);
+        if (shown && shown != start && m_lastBoard == shown && !solver::isGoal(*shown)
+            && !m_nextMove.count(keyOf(*shown)))
+            m_service->solveCurrent(*shown);
     });
 }
 

@@ -29,7 +29,10 @@ public:
 
     explicit HintController(AnaForm& form);
 
-    // The window's news: a game dealt or restored, a block moved, the game over (completed).
+    // The window's news: a game dealt, restored or restarted, a block moved (an undo and a redo
+    // too), the game over (completed). The game's start is its deal when the game knows it: a
+    // game restored without its deal has no solution length. A restart of the same deal keeps
+    // what the solver found.
     void gameStarted();
     void boardChanged();
     void gameOver();
@@ -55,6 +58,10 @@ signals:
 
 private:
     std::optional<solver::Board> boardShown() const;
+    // A board of the game's form (block numbers, the empty cell carrying n - 1) for the solver,
+    // nullopt when it is none that sliding can solve.
+    static std::optional<solver::Board> boardOf(const std::vector<int>& pieces, int blank,
+                                                int size);
     static std::string keyOf(const solver::Board& board);
     void learn(const solver::Board& board, const solver::Solution& solution);
     bool outlineNextMove(const solver::Board& board);

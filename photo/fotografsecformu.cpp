@@ -114,6 +114,8 @@ void FotoğrafSeçFormu::createControls()
         // OK is not the default button: Enter in the lists does not hand a picture over.
         b->setAutoDefault(false);
         b->setDefault(false);
+        // Return presses the button that has the focus, and no other.
+        pressOnReturn(b);
         return b;
     };
     TamamDüğmesi = button("TamamDüğmesi", "2000", 2700);

@@ -138,6 +138,16 @@ constexpr StringEntry entries[] = {
     { 3430, QT_TRANSLATE_NOOP3("StringTable", "Give one photo at most.", "3430") },
     { 3440, QT_TRANSLATE_NOOP3("StringTable", "Displays this help.", "3440") },
     { 3450, QT_TRANSLATE_NOOP3("StringTable", "Displays the version.", "3450") },
+
+    // Taking moves back.
+    //: The board's context-menu item that slides the block of the last move back (Ctrl+Z).
+    { 3500, QT_TRANSLATE_NOOP3("StringTable", "Undo", "3500") },
+    //: The board's context-menu item that makes the last move undone again (Ctrl+Shift+Z).
+    { 3510, QT_TRANSLATE_NOOP3("StringTable", "Redo", "3510") },
+    //: The board's context-menu item that starts the same deal again from its first board (Ctrl+R).
+    { 3520, QT_TRANSLATE_NOOP3("StringTable", "Restart", "3520") },
+    //: Announced to screen readers when the game starts again from its deal.
+    { 3530, QT_TRANSLATE_NOOP3("StringTable", "The game starts again from its deal.", "3530") },
 };
 // clang-format on
 } // namespace

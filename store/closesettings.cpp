@@ -33,6 +33,10 @@ void writeCloseSettings(SettingsBatch& batch, const CloseSnapshot& snapshot,
         save(k::Oyun, key, value);
     for (const auto& [key, value] : snapshot.gameInfo)
         save(k::OyunBilgiler, key, value);
+    // A deal left from an older game must not pass for this one's.
+    ignoreErrors([&] { batch.DeleteSetting(app, k::Dagitim); });
+    for (const auto& [key, value] : snapshot.gameDeal)
+        save(k::Dagitim, key, value);
 }
 
 void writeCloseSettings(SettingsStore& store, const CloseSnapshot& snapshot,

@@ -38,10 +38,12 @@ struct CloseSnapshot
     // The game as stored: the values of section "Oyun" and of "Oyun\Bilgiler", in order.
     KeyValuePairs gameCells;
     KeyValuePairs gameInfo;
+    // Its deal, for section "Dagitim"; empty when the game's deal is not known.
+    KeyValuePairs gameDeal;
 };
 
-// The stored game goes, sub-section first; only when one was read (savedGame not empty), and
-// a section already gone is no error.
+// The stored game goes, sub-section first, and its deal after it; only when one was read
+// (savedGame not empty), and a section already gone is no error.
 template<class Store>
 void removeStoredGame(Store& store, const KeyValuePairs& savedGame)
 {
@@ -50,10 +52,12 @@ void removeStoredGame(Store& store, const KeyValuePairs& savedGame)
     ignoreErrors(
         [&] { store.DeleteSetting(shared().SettingsAppName, settingskeys::OyunBilgiler); });
     ignoreErrors([&] { store.DeleteSetting(shared().SettingsAppName, settingskeys::Oyun); });
+    ignoreErrors([&] { store.DeleteSetting(shared().SettingsAppName, settingskeys::Dagitim); });
 }
 
 // The close's writes in their order: position (normal state only), the five options, then,
-// while a game runs with save-on-exit set, the game replacing the stored one. A step that
+// while a game runs with save-on-exit set, the game replacing the stored one, its deal (when
+// known) after it. A step that
 // fails is skipped. savedGame receives section "Oyun" as re-read before the replacement.
 // Numbers with a fraction use the locale's decimal separator.
 void writeCloseSettings(SettingsBatch& batch, const CloseSnapshot& snapshot,

@@ -10,6 +10,10 @@ inline const QString Ayarlar = QStringLiteral("Ayarlar"); // options and window 
 inline const QString Oyun = QStringLiteral("Oyun"); // the cells of the unfinished game
 inline const QString OyunBilgiler = QStringLiteral("Oyun\\Bilgiler"); // its time and moves
 inline const QString Bilgiler = QStringLiteral("Bilgiler"); // as addressed below "...\Oyun"
+// The program's own: the deal of the game in "Oyun", written and removed with it, in the form of
+// "Oyun" (the empty cell, the last, "kB"). Restart goes back to it, and the completion tells how
+// short the deal could be solved.
+inline const QString Dagitim = QStringLiteral("Dagitim");
 
 // "Ayarlar"
 inline const QString SolBosluk = QStringLiteral("Sol Bosluk"); // left edge, twips

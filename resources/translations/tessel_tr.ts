@@ -433,6 +433,30 @@ Boşluk tuşu ya da bir ok tuşu: oyun yokken yeni bir oyun başlatır</translat
         <translation>Sürümü gösterir.</translation>
     </message>
     <message>
+        <source>Undo</source>
+        <comment>3500</comment>
+        <extracomment>The board&apos;s context-menu item that slides the block of the last move back (Ctrl+Z).</extracomment>
+        <translation>Geri al</translation>
+    </message>
+    <message>
+        <source>Redo</source>
+        <comment>3510</comment>
+        <extracomment>The board&apos;s context-menu item that makes the last move undone again (Ctrl+Shift+Z).</extracomment>
+        <translation>Yinele</translation>
+    </message>
+    <message>
+        <source>Restart</source>
+        <comment>3520</comment>
+        <extracomment>The board&apos;s context-menu item that starts the same deal again from its first board (Ctrl+R).</extracomment>
+        <translation>Yeniden başlat</translation>
+    </message>
+    <message>
+        <source>The game starts again from its deal.</source>
+        <comment>3530</comment>
+        <extracomment>Announced to screen readers when the game starts again from its deal.</extracomment>
+        <translation>Oyun aynı dağıtımla baştan başlıyor.</translation>
+    </message>
+    <message>
         <source>Hint</source>
         <comment>3200</comment>
         <extracomment>The board&apos;s context-menu item that outlines the next block to move.</extracomment>

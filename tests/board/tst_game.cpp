@@ -244,6 +244,174 @@ private slots:
         QCOMPARE(game.moveCount(), 7); // the count is the window's to reset
     }
 
+    // Undo and redo walk the game's boards back to the deal and forth again; each is a move on
+    // the count, and a new move forgets what was undone.
+    void undoAndRedoWalkTheBoardsOfTheGame()
+    {
+        Game game;
+        game.divide(3);
+        game.deal({ 4, 0, 2, 1, 3, 5, 6, 7, 8 });
+        const QString dealt = QStringLiteral("4 0 2/1 3 5/6 7 .");
+        const QStringList after
+            = { QStringLiteral("4 0 2/1 3 ./6 7 5"), QStringLiteral("4 0 2/1 . 3/6 7 5"),
+                QStringLiteral("4 0 2/. 1 3/6 7 5") };
+        QCOMPARE(game.undoCell(), -1);
+        QVERIFY(!game.undo());
+        QCOMPARE(game.moveCount(), 0);
+        for (int cell : { 5, 4, 3 })
+            QVERIFY(game.move(cell));
+        QCOMPARE(text(game), after[2]);
+
+        // The block that moved last goes back into the empty cell.
+        QCOMPARE(game.undoCell(), 4);
+        QVERIFY(game.undo());
+        QCOMPARE(text(game), after[1]);
+        QCOMPARE(game.moveCount(), 4);
+        QVERIFY(game.undo());
+        QCOMPARE(text(game), after[0]);
+        QVERIFY(game.undo());
+        QCOMPARE(text(game), dealt);
+        QCOMPARE(game.moveCount(), 6);
+        QVERIFY(game.moves().empty());
+        // At the deal there is nothing more to undo: nothing changes, nothing is counted.
+        QVERIFY(!game.undo());
+        QCOMPARE(text(game), dealt);
+        QCOMPARE(game.moveCount(), 6);
+
+        QCOMPARE(game.redoCell(), 5);
+        QVERIFY(game.redo());
+        QCOMPARE(text(game), after[0]);
+        QVERIFY(game.redo());
+        QCOMPARE(text(game), after[1]);
+        QCOMPARE(game.moveCount(), 8);
+        QCOMPARE(game.moves(), (std::vector<Move> { { 5, 8 }, { 4, 5 } }));
+        QCOMPARE(game.undoneMoves(), (std::vector<Move> { { 3, 4 } }));
+
+        // A new move: the move undone is gone.
+        QVERIFY(game.move(1));
+        QCOMPARE(text(game), QStringLiteral("4 . 2/1 0 3/6 7 5"));
+        QCOMPARE(game.redoCell(), -1);
+        QVERIFY(!game.redo());
+        QCOMPARE(game.moveCount(), 9);
+        QVERIFY(game.undo());
+        QCOMPARE(text(game), after[1]);
+        QCOMPARE(errorOf([&] { game.slideAgain(); }), 0); // the undo just made
+        QCOMPARE(text(game), QStringLiteral("4 . 2/1 0 3/6 7 5"));
+        QCOMPARE(errorOf([&] { game.slideAgain(); }), int(ErrorCode::InvalidCall));
+        QCOMPARE(game.moveCount(), 10); // slideAgain counts nothing
+    }
+
+    void restartPutsTheDealBack()
+    {
+        Game game;
+        game.divide(3);
+        QCOMPARE(errorOf([&] { game.restart(); }), int(ErrorCode::InvalidCall));
+        const std::vector<int> dealt = { 4, 0, 2, 1, 3, 5, 6, 7, 8 };
+        game.deal(dealt);
+        for (int cell : { 5, 4, 3, 0 })
+            QVERIFY(game.move(cell));
+        QVERIFY(game.undo());
+        game.setElapsed({ 0, 3, 7 });
+        game.restart();
+        QCOMPARE(text(game), QStringLiteral("4 0 2/1 3 5/6 7 ."));
+        QCOMPARE(game.moveCount(), 0);
+        QCOMPARE(game.elapsed(), ElapsedTime {});
+        QVERIFY(game.moves().empty() && game.undoneMoves().empty());
+        QCOMPARE(game.view(), Game::View::Play);
+        QVERIFY(game.dealKnown());
+        QCOMPARE(game.dealtPieces(), dealt);
+        // Played on as a fresh deal.
+        QVERIFY(game.move(5));
+        QCOMPARE(game.moveCount(), 1);
+    }
+
+    void aCompletedGameStaysWon()
+    {
+        Game game = board(QStringLiteral("0 1 2/3 4 5/6 . 7"));
+        QVERIFY(game.move(8));
+        QVERIFY(game.isComplete());
+        QCOMPARE(game.undoCell(), -1);
+        QVERIFY(!game.undo());
+        game.showWholePhoto();
+        QVERIFY(!game.undo());
+        QCOMPARE(errorOf([&] { game.slideBack(); }), int(ErrorCode::InvalidCall));
+        QCOMPARE(text(game), QStringLiteral("0 1 2/3 4 5/6 7 ."));
+        QCOMPARE(game.moveCount(), 1);
+    }
+
+    void anUndoAtTheLargestCountOverflowsAndTheBlockStaysBack()
+    {
+        Game game = board(centre);
+        QVERIFY(game.move(1));
+        game.setMoveCount(std::numeric_limits<int32_t>::max());
+        QCOMPARE(errorOf([&] { game.undo(); }), int(ErrorCode::Overflow));
+        QCOMPARE(text(game), centre);
+        QCOMPARE(game.moveCount(), std::numeric_limits<int32_t>::max());
+    }
+
+    // A restored game knows its deal only when it is told; then restart and the store have it.
+    void aRestoredGameWithItsDeal()
+    {
+        Game game = board(QStringLiteral("3 0 2/1 . 4/6 7 5"));
+        QVERIFY(!game.dealKnown());
+        QVERIFY(game.storedDeal().empty());
+        const KeyValuePairs stored = { { "Foto-0", "3" }, { "Foto-1", "0" }, { "Foto-2", "2" },
+                                       { "Foto-3", "1" }, { "Foto-4", "4" }, { "Foto-5", "5" },
+                                       { "Foto-6", "6" }, { "Foto-7", "7" }, { "Foto-8", "8B" } };
+        const auto dealt = Game::readStoredDeal(stored, 3);
+        QVERIFY(dealt);
+        QCOMPARE(*dealt, (std::vector<int> { 3, 0, 2, 1, 4, 5, 6, 7, 8 }));
+        game.restoreDeal(*dealt);
+        QVERIFY(game.dealKnown());
+        QCOMPARE(game.storedDeal(), stored);
+        // Undo reaches back to the restore only; restart to the deal.
+        QVERIFY(game.move(1));
+        QVERIFY(game.undo());
+        QVERIFY(!game.undo());
+        QCOMPARE(text(game), QStringLiteral("3 0 2/1 . 4/6 7 5"));
+        game.setMoveCount(86);
+        game.restart();
+        QCOMPARE(text(game), QStringLiteral("3 0 2/1 4 5/6 7 ."));
+        QCOMPARE(game.moveCount(), 0);
+
+        // Without its deal a restored game restarts from where it was restored.
+        Game alone = board(QStringLiteral("3 0 2/1 . 4/6 7 5"));
+        QVERIFY(alone.move(1));
+        alone.restart();
+        QCOMPARE(text(alone), QStringLiteral("3 0 2/1 . 4/6 7 5"));
+        QVERIFY(!alone.dealKnown());
+    }
+
+    void aStoredDealThatIsNoneIsRefused_data()
+    {
+        QTest::addColumn<QStringList>("values");
+        QTest::newRow("the empty cell not last")
+            << QStringList { "0", "1", "2", "3", "4B", "5", "6", "7", "4" };
+        QTest::newRow("two blocks exchanged: never solvable")
+            << QStringList { "1", "0", "2", "3", "4", "5", "6", "7", "8B" };
+        QTest::newRow("a block twice")
+            << QStringList { "0", "0", "2", "3", "4", "5", "6", "7", "8B" };
+        QTest::newRow("another board's") << QStringList { "0", "1", "2", "3B" };
+        QTest::newRow("nothing") << QStringList {};
+    }
+
+    void aStoredDealThatIsNoneIsRefused()
+    {
+        QFETCH(QStringList, values);
+        KeyValuePairs stored;
+        for (int i = 0; i < values.size(); ++i)
+            stored.emplace_back(QStringLiteral("Foto-%1").arg(i), values[i]);
+        QVERIFY(!Game::readStoredDeal(stored, 3));
+        // Told directly, the game refuses it and keeps what it had.
+        Game game = board(centre);
+        const Game before = game;
+        std::vector<int> pieces;
+        for (const QString& value : values)
+            pieces.push_back(QString(value).remove(u'B').toInt());
+        QCOMPARE(errorOf([&] { game.restoreDeal(pieces); }), int(ErrorCode::InvalidCall));
+        QCOMPARE(game, before);
+    }
+
     void theLargestCountOverflowsAndTheMoveStands()
     {
         Game game = board(centre);

@@ -77,7 +77,7 @@ private slots:
         QTest::newRow("zero") << 0;
         QTest::newRow("after the windows' texts") << 2700;
         QTest::newRow("between the best results' and the command line's") << 3390;
-        QTest::newRow("past the end") << 3500;
+        QTest::newRow("past the end") << 3990;
         QTest::newRow("negative") << -10;
     }
 

@@ -9,9 +9,6 @@
 #include <QTemporaryDir>
 #include <QtTest>
 
-#include <deque>
-#include <unordered_map>
-
 using namespace tessel;
 using namespace tessel::test;
 
@@ -26,56 +23,6 @@ Pieces piecesOf(const AnaForm& form)
     for (const PictureBox* cell : form.DağınıkParçalar)
         pieces.push_back(cell->tag().toInt());
     return pieces;
-}
-
-quint64 key(const Pieces& pieces)
-{
-    quint64 k = 0;
-    for (int piece : pieces)
-        k = k * 16 + quint64(piece);
-    return k;
-}
-
-// The shortest list of cells to slide into the empty cell, found by a breadth-first search over
-// a 3 x 3 board: at most 181 440 positions.
-QList<int> solve(const Pieces& start, int gridSize)
-{
-    const int n = gridSize * gridSize;
-    Pieces goal(n);
-    for (int i = 0; i < n; ++i)
-        goal[i] = i;
-    struct Step
-    {
-        quint64 from;
-        int moved; // the cell whose block slid into the empty cell
-    };
-    std::unordered_map<quint64, Step> seen { { key(start), { 0, -1 } } };
-    std::deque<Pieces> queue { start };
-    while (!queue.empty()) {
-        const Pieces board = queue.front();
-        queue.pop_front();
-        if (board == goal) {
-            QList<int> path;
-            for (quint64 k = key(board); seen.at(k).moved >= 0; k = seen.at(k).from)
-                path.prepend(seen.at(k).moved);
-            return path;
-        }
-        const int blank = int(std::find(board.begin(), board.end(), n - 1) - board.begin());
-        const int row = blank / gridSize;
-        const int column = blank % gridSize;
-        const int neighbours[4][2] = {
-            { row - 1, column }, { row + 1, column }, { row, column - 1 }, { row, column + 1 }
-        };
-        for (const auto& [r, c] : neighbours) {
-            if (r < 0 || r >= gridSize || c < 0 || c >= gridSize)
-                continue;
-            Pieces next = board;
-            std::swap(next[blank], next[r * gridSize + c]);
-            if (seen.emplace(key(next), Step { key(board), r * gridSize + c }).second)
-                queue.push_back(next);
-        }
-    }
-    return {};
 }
 
 // The arrow that slides the block of `cell` into the empty cell `blank`: the way it moves.
@@ -135,7 +82,7 @@ private slots:
         QCOMPARE(form.ClickCount(), 0);
         QVERIFY(sound.played.isEmpty());
 
-        const QList<int> solution = solve(piecesOf(form), 3);
+        const QList<int> solution = shortestSlides(piecesOf(form), 3);
         QVERIFY(!solution.isEmpty()); // a deal is never solved already
         for (int i = 0; i < solution.size(); ++i) {
             QVERIFY(boxes.shown().isEmpty());

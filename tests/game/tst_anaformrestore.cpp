@@ -197,13 +197,14 @@ private slots:
         for (int cell : { 3, 7, 11 })
             click(*form, cell);
         QVERIFY(boxes.shown().isEmpty());
-        // The restored game was solved in the background from where it stood.
-        QTRY_VERIFY_WITH_TIMEOUT(form->hints()->solutionLength().has_value(), 30000);
+        // The restored game was solved in the background from where it stood; stored without
+        // its deal, it tells nothing of how short the game could have been.
+        QTRY_VERIFY_WITH_TIMEOUT(!form->hints()->service().busy(), 30000);
+        QVERIFY(!form->hints()->solutionLength().has_value());
         click(*form, 15);
         QCOMPARE(boxes.shown().size(), 1);
         QVERIFY(boxes.shown()[0].text.contains(QStringLiteral("2 minute, 31 second")));
-        QVERIFY(boxes.shown()[0].text.endsWith(
-            QStringLiteral("Click Counts : 7\r\n\r\nShortest possible: 4 moves.")));
+        QVERIFY(boxes.shown()[0].text.endsWith(QStringLiteral("Click Counts : 7")));
         // A resumed game counts like any other, with its whole time and count.
         const BestResult four = readBestResults(*m_store)[1];
         QCOMPARE(four.completed, 1);

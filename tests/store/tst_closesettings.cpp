@@ -169,6 +169,50 @@ private slots:
         }
     }
 
+    // The deal is written after the game it belongs to and goes with it; a game written
+    // without its deal leaves none of an earlier game's behind.
+    void theDealGoesWithTheGame()
+    {
+        storeEarlierExit();
+        {
+            SettingsBatch batch = SettingsStore(m_path).beginBatch();
+            batch.SaveSetting(app, k::Dagitim, "Foto-0", "earlier");
+            batch.commit();
+        }
+        SettingsStore store(m_path);
+        CloseSnapshot s = runningGame();
+        s.gameDeal = { { "Foto-0", "1" }, { "Foto-1", "2" }, { "Foto-2", "5" },
+                       { "Foto-3", "4" }, { "Foto-4", "3" }, { "Foto-5", "7" },
+                       { "Foto-6", "0" }, { "Foto-7", "6" }, { "Foto-8", "8B" } };
+        KeyValuePairs savedGame;
+        writeCloseSettings(store, s, savedGame);
+        QCOMPARE(store.GetAllSettings(app, k::Dagitim), s.gameDeal);
+        QFile file(m_path);
+        QVERIFY(file.open(QIODevice::ReadOnly));
+        const QString text = QString::fromUtf8(file.readAll());
+        QVERIFY(text.indexOf(QStringLiteral("[Oyun\\Bilgiler]"))
+                < text.indexOf(QStringLiteral("[Dagitim]")));
+
+        // No game to store: the deal stays with the stored game.
+        CloseSnapshot idle = s;
+        idle.gameRunning = false;
+        writeCloseSettings(store, idle, savedGame);
+        QCOMPARE(store.GetAllSettings(app, k::Dagitim), s.gameDeal);
+
+        s.gameDeal.clear();
+        writeCloseSettings(store, s, savedGame);
+        QVERIFY(store.GetAllSettings(app, k::Dagitim).empty());
+        QVERIFY(!store.GetAllSettings(app, k::Oyun).empty());
+
+        // Removed with the stored game, as a completion or the save option removes it.
+        s.gameDeal = { { "Foto-0", "0" } };
+        writeCloseSettings(store, s, savedGame);
+        removeStoredGame(store, store.GetAllSettings(app, k::Oyun));
+        QVERIFY(store.GetAllSettings(app, k::Oyun).empty());
+        QVERIFY(store.GetAllSettings(app, k::OyunBilgiler).empty());
+        QVERIFY(store.GetAllSettings(app, k::Dagitim).empty());
+    }
+
     // A position written in one locale reads back in another: the text never needs the
     // separator of the locale that reads it.
     void storedPositionReadsBackInAnyLocale_data()

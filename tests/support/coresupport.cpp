@@ -10,7 +10,10 @@
 #include <QTemporaryDir>
 #include <QtEndian>
 
+#include <algorithm>
 #include <cstdlib>
+#include <deque>
+#include <unordered_map>
 
 namespace tessel::test {
 
@@ -208,6 +211,58 @@ void storeGame(SettingsStore& store, const QStringList& cells, const QString& mo
         batch.SaveSetting(app, k::Oyun, k::FotoPrefix + QString::number(i), cells[i]);
     batch.SaveSetting(app, k::OyunBilgiler, k::HamleBilgisi, moves);
     batch.commit();
+}
+
+namespace {
+
+quint64 boardKey(const std::vector<int>& pieces)
+{
+    quint64 k = 0;
+    for (int piece : pieces)
+        k = k * 16 + quint64(piece);
+    return k;
+}
+
+} // namespace
+
+QList<int> shortestSlides(const std::vector<int>& start, int gridSize)
+{
+    const int n = gridSize * gridSize;
+    std::vector<int> goal(n);
+    for (int i = 0; i < n; ++i)
+        goal[i] = i;
+    struct Step
+    {
+        quint64 from;
+        int moved; // the cell whose block slid into the empty cell
+    };
+    std::unordered_map<quint64, Step> seen { { boardKey(start), { 0, -1 } } };
+    std::deque<std::vector<int>> queue { start };
+    while (!queue.empty()) {
+        const std::vector<int> board = queue.front();
+        queue.pop_front();
+        if (board == goal) {
+            QList<int> path;
+            for (quint64 k = boardKey(board); seen.at(k).moved >= 0; k = seen.at(k).from)
+                path.prepend(seen.at(k).moved);
+            return path;
+        }
+        const int blank = int(std::find(board.begin(), board.end(), n - 1) - board.begin());
+        const int row = blank / gridSize;
+        const int column = blank % gridSize;
+        const int neighbours[4][2] = {
+            { row - 1, column }, { row + 1, column }, { row, column - 1 }, { row, column + 1 }
+        };
+        for (const auto& [r, c] : neighbours) {
+            if (r < 0 || r >= gridSize || c < 0 || c >= gridSize)
+                continue;
+            std::vector<int> next = board;
+            std::swap(next[blank], next[r * gridSize + c]);
+            if (seen.emplace(boardKey(next), Step { boardKey(board), r * gridSize + c }).second)
+                queue.push_back(next);
+        }
+    }
+    return {};
 }
 
 } // namespace tessel::test

@@ -7,9 +7,11 @@
 
 #include <QColor>
 #include <QImage>
+#include <QList>
 #include <QStringList>
 
 #include <memory>
+#include <vector>
 
 class QTemporaryDir;
 
@@ -35,6 +37,11 @@ std::unique_ptr<SettingsStore> emptyStore(const QTemporaryDir& dir);
 // Stores an unfinished game as the close writes it: `cells` are the values of "Oyun" in cell
 // order ("kB" for the empty cell), `moves` the move count of "Oyun\Bilgiler".
 void storeGame(SettingsStore& store, const QStringList& cells, const QString& moves);
+
+// The shortest list of cells to slide into the empty cell that brings a board home (block c in
+// cell c, the empty cell, n - 1, last), found by a breadth-first search: for 3 x 3 boards, at
+// most 181 440 positions. Empty for a board at home or one that cannot come home.
+QList<int> shortestSlides(const std::vector<int>& pieces, int gridSize);
 
 // While alive, links are recorded instead of handed to the platform.
 class UrlOpenerSpy

@@ -549,6 +549,28 @@ private slots:
         QCOMPARE(storedFolder(), m_volumeB + QStringLiteral("/photos/holiday"));
     }
 
+    // Return presses the focused button, as Space does; elsewhere it hands nothing over.
+    void returnPressesTheFocusedButtonOnly()
+    {
+        FakeMessageBoxes boxes;
+        remember(m_volumeB + QStringLiteral("/photos"));
+        QPointer<FotoğrafSeçFormu> form = openForm();
+        clickFile(*form, QStringLiteral("beach.JPG"));
+        shared().PhotoPath = QStringLiteral("(before)");
+        for (QWidget* focus :
+             std::initializer_list<QWidget*> { form->DosyaListesi, form->SürücüListesi }) {
+            focus->setFocus();
+            QTest::keyClick(focus, Qt::Key_Return);
+            QVERIFY(form->isVisible());
+            QCOMPARE(shared().PhotoPath, QStringLiteral("(before)"));
+        }
+        form->TamamDüğmesi->setFocus();
+        QTest::keyClick(form->TamamDüğmesi, Qt::Key_Return);
+        QVERIFY(boxes.shown().isEmpty());
+        QCOMPARE(shared().PhotoPath, m_volumeB + QStringLiteral("/photos/beach.JPG"));
+        QTRY_VERIFY(form.isNull());
+    }
+
     // Clicking on through large photos: each click returns with the decode still under way,
     // and the last file clicked is the one shown, whatever the order the decodes end in.
     void clickingOnThroughLargePhotosShowsTheLast()
