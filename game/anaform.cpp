@@ -71,6 +71,7 @@ AnaForm::AnaForm(SettingsStore& settings, QWidget* parent)
     connectKeys();
     connectOptions();
     connectHelp();
+    connectSlide();
 }
 
 AnaForm::~AnaForm()

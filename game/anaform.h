@@ -31,6 +31,7 @@ class QRadioButton;
 
 namespace tessel {
 
+class BlockSlide;
 class BoardFrame;
 class HintController;
 
@@ -139,6 +140,18 @@ public:
     HintController* hints() const { return m_hints; }
     QMenu* boardMenu();
     void showBestResults();
+    // The keys and help window (F1, "Keys and help" in the board's menu), modal; returns once it
+    // has closed.
+    void showHelp();
+
+    // A moved block glides into the empty cell (anaformslide.cpp) unless "Animate moves" is
+    // cleared; the player's choice is kept in the store's "Tercihler". The glide is drawing
+    // only: the move is made, counted, heard and told before it starts, and whatever comes next
+    // (a click, a key, a deal) ends it at once.
+    bool animatesMoves() const { return m_animateMoves; }
+    void setAnimatesMoves(bool animate);
+    BlockSlide* blockSlide() const { return m_slide; }
+    void finishSlide();
 
     // Controls, by their design names; arrays hold element 0 from the design and the rest at
     // run time.
@@ -206,6 +219,9 @@ private:
     // News of the board for screen readers, told through the board's description.
     void announce(const QString& news);
     void connectHelp();
+    void connectSlide();
+    // Shows the block now in cell `to` gliding there from cell `from`.
+    void slideBlock(int from, int to, const QColor& ground);
     void completePhoto();
     // The lines after the congratulation's five: the solution's length, the new bests; records
     // the completed game in the best results.
@@ -231,6 +247,8 @@ private:
     int m_closeReason = FormControlMenu; // of the close under way
     bool m_unloaded = false; // the close went through: nothing more is written
     HintController* m_hints = nullptr;
+    BlockSlide* m_slide = nullptr;
+    bool m_animateMoves = true;
 };
 
 } // namespace tessel
