@@ -1,6 +1,6 @@
 # Two commands: `make run` and `make test`. Both install what a fresh Debian 12 machine lacks.
-.PHONY: run test test-debug configure build deps bench-deps bench install package format format-check \
-        clean fuzz-deps fuzz-build fuzz fuzz-regress translations
+.PHONY: run test test-core test-debug configure build deps bench-deps bench install package format \
+        format-check layers clean fuzz-deps fuzz-build fuzz fuzz-regress translations
 
 # The installation's checks: the desktop entry's and metainfo's validators, a second SVG
 # renderer for the icon, groff for the manual page, and what the Debian package is built with
@@ -12,10 +12,10 @@ DESKTOP_PACKAGES := desktop-file-utils appstream librsvg2-bin groff-base dpkg-de
 # Languages: lupdate and lrelease (qt6-l10n-tools) with their CMake functions (qt6-tools-dev)
 # compile the translations at build time; Qt's own catalogues (qt6-translations-l10n) translate
 # its buttons. The tests of window placement run on an X server of their own (Xvfb) with openbox
-# managing it.
+# managing it. clang-format checks the code's layout (`make format-check`, part of CI).
 PACKAGES := cmake ninja-build g++ make pkg-config qt6-base-dev qt6-base-dev-tools \
             qt6-multimedia-dev libqt6multimedia6 libpulse0 libgl-dev fonts-liberation \
-            qt6-tools-dev qt6-l10n-tools qt6-translations-l10n xvfb xauth openbox \
+            qt6-tools-dev qt6-l10n-tools qt6-translations-l10n xvfb xauth openbox clang-format \
             $(DESKTOP_PACKAGES)
 # Only `make bench` needs these: djpeg (the floor of a JPEG decode), GNU time (a program's own
 # peak memory), Xvfb with xauth for xvfb-run, and the X client library's headers (the
@@ -23,7 +23,8 @@ PACKAGES := cmake ninja-build g++ make pkg-config qt6-base-dev qt6-base-dev-tool
 BENCH_PACKAGES := libjpeg-turbo-progs time xvfb xauth libxcb1-dev
 # Only the fuzz targets need these: clang and its libFuzzer runtime.
 FUZZ_PACKAGES := clang libclang-rt-14-dev
-FUZZERS := settingsparse settingsstore savedgame picture layout
+# The fuzz targets are fuzz/CMakeLists.txt's; its configure writes their names here.
+FUZZERS ?= $(shell cat build-fuzz/fuzzers.txt 2>/dev/null)
 FUZZ_SECONDS ?= 60
 WERROR ?= OFF
 PREFIX ?= /usr/local
@@ -61,6 +62,11 @@ run: configure
 test: build
 	ctest --preset release
 
+# The core's tests alone: no display, no window library, seconds to run.
+test-core: configure
+	cmake --build --preset release --target tessel_core_tests
+	ctest --preset release -L core
+
 # The game, its files and its desktop integration under $(PREFIX), without the tests.
 install: configure
 	cmake --build --preset release --target tessel_installed
@@ -82,10 +88,16 @@ fuzz-build: fuzz-deps
 	cmake --preset fuzz
 	cmake --build --preset fuzz
 
+# Refuses an empty list of fuzz targets, so that a lost list cannot pass as a clean run.
+define need_fuzzers
+	@[ -n "$(strip $(FUZZERS))" ] || { echo "No fuzz targets: build-fuzz/fuzzers.txt is missing or empty" >&2; exit 1; }
+endef
+
 # Each target in turn for FUZZ_SECONDS, from its seeds: what it finds new is kept in
 # build-fuzz/corpus/<target>, a crash in build-fuzz/crashes/ (add it to fuzz/corpus/<target>
 # once mended). `make fuzz FUZZERS=picture` runs one.
 fuzz: fuzz-build
+	$(need_fuzzers)
 	@mkdir -p build-fuzz/crashes
 	@for t in $(FUZZERS); do \
 	    mkdir -p build-fuzz/corpus/$$t; \
@@ -100,6 +112,7 @@ fuzz: fuzz-build
 
 # Every target over its corpus once, the crashes found before included: seconds.
 fuzz-regress: fuzz-build
+	$(need_fuzzers)
 	@for t in $(FUZZERS); do \
 	    ./build-fuzz/fuzz_$$t fuzz/corpus/$$t/* > build-fuzz/regress-$$t.log 2>&1 \
 	        || { tail -n 60 build-fuzz/regress-$$t.log; exit 1; }; \
@@ -119,8 +132,12 @@ translations: configure
 format:
 	git ls-files '*.cpp' '*.h' | xargs clang-format -i
 
-format-check:
+format-check: deps
 	git ls-files '*.cpp' '*.h' | xargs clang-format --dry-run --Werror
+
+# The folders' include graph, their ranks and any cycle.
+layers:
+	cmake -DSOURCE_DIR=$(CURDIR) -DGRAPH=ON -P cmake/checklayers.cmake
 
 clean:
 	rm -rf build build-debug build-fuzz

@@ -3,11 +3,11 @@
 // stored game in a settings file of its own.
 #include "common/shared.h"
 #include "game/anaform.h"
-#include "startup/platform.h"
-#include "startup/programfolders.h"
 #include "startup/startup.h"
 #include "store/settingskeys.h"
 #include "store/settingsstore.h"
+#include "system/platform.h"
+#include "system/programfolders.h"
 
 #include <QApplication>
 #include <QDir>

@@ -6,6 +6,7 @@
 #include "board/game.h"
 #include "board/savedgame.h"
 #include "common/controls.h"
+#include "photo/photorecipient.h"
 #include "picture/photo.h"
 #include "sound/gamesound.h"
 #include "store/closesettings.h"
@@ -35,7 +36,7 @@ class BlockSlide;
 class BoardFrame;
 class HintController;
 
-class AnaForm : public QWidget
+class AnaForm : public QWidget, public PhotoRecipient
 {
     Q_OBJECT
 
@@ -89,7 +90,9 @@ public:
     // "Empty cell"); every change of the cells ends with it.
     void nameCells();
 
-    SettingsStore& settings() const { return m_settings; }
+    SettingsStore& settings() const override { return m_settings; }
+    // The photo selection window opens modal to this window.
+    QWidget& photoWindowOwner() override { return *this; }
 
     // The close handling, for every CloseReason: reason 0 asks the player first and No sets
     // `cancel` (nothing written); then the options, the position and a running game are
@@ -118,7 +121,7 @@ public:
     // selection window's OK hands it over: `path` becomes PhotoPath (and so the last photo),
     // the picture the photo, and the board is divided with the current block count. Each step
     // is reported when it fails.
-    void takePhoto(const Photo& photo, const QString& path);
+    void takePhoto(const Photo& photo, const QString& path) override;
     // A photo file from outside the selection window (the command line, a drop, "Open with"):
     // read, then taken as OK takes one. A file that is missing or no picture is reported and
     // changes nothing.

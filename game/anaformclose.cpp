@@ -6,7 +6,7 @@
 #include "common/numbers.h"
 #include "common/resourcestring.h"
 #include "common/stringids.h"
-#include "startup/terminationsignals.h"
+#include "system/terminationsignals.h"
 
 #include <QApplication>
 #include <QCheckBox>

@@ -2,8 +2,8 @@
 // Exit and Esc are wired with the controls; "Sound off" is read by the sounds.
 #include "game/anaform.h"
 
-#include "common/photodraw.h"
 #include "photo/fotografsecformu.h"
+#include "picture/photodraw.h"
 #include "store/closesettings.h"
 
 #include <QCheckBox>

@@ -11,8 +11,8 @@
 #include "common/shared.h"
 #include "game/hintcontroller.h"
 #include "picture/photoprefetch.h"
-#include "startup/platform.h"
 #include "store/settingskeys.h"
+#include "system/platform.h"
 
 #include <QCheckBox>
 #include <QGuiApplication>

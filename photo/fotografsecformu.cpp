@@ -7,13 +7,12 @@
 #include "common/localize.h"
 #include "common/messagebox.h"
 #include "common/numbers.h"
-#include "common/photodraw.h"
 #include "common/resourcestring.h"
 #include "common/shared.h"
 #include "common/stringids.h"
-#include "game/anaform.h"
-#include "startup/platform.h"
+#include "picture/photodraw.h"
 #include "store/settingskeys.h"
+#include "system/platform.h"
 
 #include <QComboBox>
 #include <QDir>
@@ -23,9 +22,9 @@
 
 namespace tessel {
 
-FotoğrafSeçFormu::FotoğrafSeçFormu(AnaForm& owner, const VolumeLister& volumes,
+FotoğrafSeçFormu::FotoğrafSeçFormu(PhotoRecipient& owner, const VolumeLister& volumes,
                                    const PlaceLister& places)
-    : QDialog(&owner)
+    : QDialog(&owner.photoWindowOwner())
     , m_owner(owner)
 {
     setObjectName(QString::fromUtf8("FotoğrafSeçFormu"));
@@ -82,10 +81,10 @@ FotoğrafSeçFormu::FotoğrafSeçFormu(AnaForm& owner, const VolumeLister& volum
     Form_Load();
 }
 
-void FotoğrafSeçFormu::showModal(AnaForm& owner)
+void FotoğrafSeçFormu::showModal(PhotoRecipient& owner)
 {
     auto* form = new FotoğrafSeçFormu(owner);
-    centreOnOwner(form, &owner);
+    centreOnOwner(form, &owner.photoWindowOwner());
     form->exec(); // deletes the window when it closes
 }
 

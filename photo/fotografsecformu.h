@@ -5,6 +5,7 @@
 #include "common/controls.h"
 #include "photo/folderlists.h"
 #include "photo/photofolders.h"
+#include "photo/photorecipient.h"
 #include "picture/photo.h"
 #include "picture/photodecoder.h"
 
@@ -18,22 +19,21 @@ class QPushButton;
 
 namespace tessel {
 
-class AnaForm;
-
 // No Q_OBJECT: moc cannot take the Turkish class name, and the window declares no signals.
 class FotoğrafSeçFormu : public QDialog
 {
 public:
-    // Creates the window from its design, modal to the game window, and runs the load steps. It
-    // reads and writes its remembered folder in the game window's store, and is deleted when it
-    // closes. `volumes` lists the drive list's volumes, `places` the player's folders offered
-    // above them.
-    explicit FotoğrafSeçFormu(AnaForm& owner, const VolumeLister& volumes = mountedVolumeRoots,
+    // Creates the window from its design, modal to the owner's window (the game window), and
+    // runs the load steps. It reads and writes its remembered folder in the owner's store, hands
+    // OK's photo to the owner, and is deleted when it closes. `volumes` lists the drive list's
+    // volumes, `places` the player's folders offered above them.
+    explicit FotoğrafSeçFormu(PhotoRecipient& owner,
+                              const VolumeLister& volumes = mountedVolumeRoots,
                               const PlaceLister& places = standardPhotoPlaces);
 
-    // The New Photo button's action: a new window, modal to the game window; returns once it is
-    // gone.
-    static void showModal(AnaForm& owner);
+    // The New Photo button's action: a new window, modal to the owner's window; returns once it
+    // is gone.
+    static void showModal(PhotoRecipient& owner);
 
     // The full path of the picture in OrjinalFotoğrafKutusu: what OK hands over as PhotoPath.
     // Empty while no file has been loaded.
@@ -88,7 +88,7 @@ private:
     // The folder list moves to the process's current folder when a folder cannot be listed.
     void fallBackToCurrentFolder();
 
-    AnaForm& m_owner;
+    PhotoRecipient& m_owner;
     PhotoDecoder* m_decoder = nullptr; // a child of the window
     QString m_loadedPath;
     bool m_latestFailed = false; // the file decoded last is no readable picture

@@ -1,8 +1,8 @@
 // The program's string table: every caption and message, by number. Trailing blanks and the
 // "&" access keys are part of the texts. The English texts are the source language of the
 // translations in resources/translations/ (Qt Linguist files, context "StringTable", the id as
-// the disambiguation); README "Languages" says how to add a text or a language.
-#include "common/resourcestring.h"
+// the disambiguation); resources/README.md says how to add a text or a language.
+#include "resources/stringtable.h"
 
 #include <QtGlobal>
 

@@ -17,7 +17,7 @@ class FifteenDatabases
 public:
     using Partition = std::vector<std::vector<Tile>>;
 
-    // The groups the game uses; see the README for why these.
+    // The groups the game uses; see solver/README.md for why these.
     static const Partition& standardPartition();
 
     static FifteenDatabases build(const Partition& partition = standardPartition());

@@ -1,7 +1,7 @@
 #include "solver/solveservice.h"
 
 #include "solver/solver.h"
-#include "startup/programfolders.h"
+#include "system/programfolders.h"
 
 #include <QCoreApplication>
 

@@ -4,7 +4,7 @@
 #pragma once
 
 #include "sound/wave.h"
-#include "startup/programfolders.h"
+#include "system/programfolders.h"
 
 #include <QCoreApplication>
 #include <QString>

@@ -11,9 +11,9 @@
 #include "picture/photodecoder.h"
 #include "picture/photoprefetch.h"
 #include "sound/pcmoutput.h"
-#include "startup/platform.h"
-#include "startup/programfolders.h"
 #include "store/settingsstore.h"
+#include "system/platform.h"
+#include "system/programfolders.h"
 #include "version.h"
 
 #include <QApplication>

@@ -2,7 +2,7 @@
 #pragma once
 
 #include "common/errors.h"
-#include "startup/platform.h"
+#include "system/platform.h"
 
 #include <QPointer>
 

@@ -110,5 +110,5 @@ private slots:
     }
 };
 
-QTEST_MAIN(TestLinkRules)
+QTEST_GUILESS_MAIN(TestLinkRules)
 #include "tst_linkrules.moc"

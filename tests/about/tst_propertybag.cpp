@@ -300,5 +300,5 @@ private slots:
     }
 };
 
-QTEST_MAIN(TestPropertyBag)
+QTEST_GUILESS_MAIN(TestPropertyBag)
 #include "tst_propertybag.moc"

@@ -182,5 +182,5 @@ private slots:
     }
 };
 
-QTEST_MAIN(TestBoardRules)
+QTEST_GUILESS_MAIN(TestBoardRules)
 #include "tst_boardrules.moc"

@@ -238,5 +238,5 @@ private slots:
     }
 };
 
-QTEST_MAIN(TestSavedGame)
+QTEST_GUILESS_MAIN(TestSavedGame)
 #include "tst_savedgame.moc"

@@ -70,5 +70,5 @@ private slots:
     }
 };
 
-QTEST_MAIN(TestWindowPlacement)
+QTEST_GUILESS_MAIN(TestWindowPlacement)
 #include "tst_windowplacement.moc"

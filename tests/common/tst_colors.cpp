@@ -135,5 +135,5 @@ private slots:
     }
 };
 
-QTEST_MAIN(TestColors)
+QTEST_GUILESS_MAIN(TestColors)
 #include "tst_colors.moc"

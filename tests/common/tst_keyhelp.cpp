@@ -103,5 +103,5 @@ private slots:
     }
 };
 
-QTEST_MAIN(TestKeyHelp)
+QTEST_GUILESS_MAIN(TestKeyHelp)
 #include "tst_keyhelp.moc"

@@ -115,26 +115,13 @@ void checkNamesAreClean(QWidget* window)
 
 } // namespace
 
-class TestAccessibility : public QObject
+class TestAccessibility : public GameWindowTest
 {
     Q_OBJECT
-
-private:
-    QTemporaryDir m_dir;
-    std::unique_ptr<SettingsStore> m_store;
-    std::unique_ptr<AnaForm> m_form;
-
-    AnaForm& openForm()
-    {
-        m_form = shownGameWindow(*m_store);
-        return *m_form;
-    }
 
 private slots:
     void initTestCase()
     {
-        QVERIFY(m_dir.isValid());
-        shared().SettingsAppName = QStringLiteral("Velkor\\Tessel");
         // A folder with a picture for the photo selection window to list.
         QDir(m_dir.path()).mkdir(QStringLiteral("photos"));
         shared().AppFolder = m_dir.filePath(QStringLiteral("photos")) + u'/';
@@ -142,7 +129,7 @@ private slots:
         m_store = std::make_unique<SettingsStore>(m_dir.filePath(QStringLiteral("Tessel.ini")));
     }
 
-    void cleanup() { m_form.reset(); }
+    void cleanup() { closeForm(); }
 
     void theGameWindowReadsAsItShows()
     {

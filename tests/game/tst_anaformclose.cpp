@@ -68,14 +68,11 @@ int exitOnAFullDisk(const QString& path)
 
 } // namespace
 
-class TestAnaFormClose : public QObject
+class TestAnaFormClose : public GameWindowTest
 {
     Q_OBJECT
 
 private:
-    QTemporaryDir m_dir;
-    std::unique_ptr<SettingsStore> m_store;
-
     // A shown game window on the test's store; it deletes itself when it closes.
     QPointer<AnaForm> openForm()
     {
@@ -109,15 +106,9 @@ private:
     }
 
 private slots:
-    void initTestCase()
-    {
-        QVERIFY(m_dir.isValid());
-        shared().SettingsAppName = app;
-    }
-
     void init()
     {
-        m_store = emptyStore(m_dir);
+        freshStore();
         shared().DivisionIndex = 0;
     }
 

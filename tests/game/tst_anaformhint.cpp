@@ -18,19 +18,15 @@
 using namespace tessel;
 using namespace tessel::test;
 
-class TestAnaFormHint : public QObject
+class TestAnaFormHint : public GameWindowTest
 {
     Q_OBJECT
 
 private:
-    QTemporaryDir m_dir;
-    std::unique_ptr<SettingsStore> m_store;
-    std::unique_ptr<AnaForm> m_form;
-
     // A shown window on the test's store, holding the test photo, divided N x N.
     AnaForm& openForm(int gridSize)
     {
-        m_form = shownGameWindow(*m_store);
+        GameWindowTest::openForm();
         QTest::mouseClick(m_form->ParçalaraBölSeçeneği.at(gridSize - 3), Qt::LeftButton);
         if (m_form->GridSize() != gridSize)
             qFatal("not divided");
@@ -60,15 +56,9 @@ private:
     }
 
 private slots:
-    void initTestCase()
-    {
-        QVERIFY(m_dir.isValid());
-        shared().SettingsAppName = QStringLiteral("Velkor\\Tessel");
-    }
+    void init() { freshStore(); }
 
-    void init() { m_store = emptyStore(m_dir); }
-
-    void cleanup() { m_form.reset(); }
+    void cleanup() { closeForm(); }
 
     void followingTheHintsWinsInTheFewestMoves_data()
     {

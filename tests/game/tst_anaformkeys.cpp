@@ -99,34 +99,24 @@ void press(Qt::Key key)
 
 } // namespace
 
-class TestAnaFormKeys : public QObject
+class TestAnaFormKeys : public GameWindowTest
 {
     Q_OBJECT
 
 private:
-    QTemporaryDir m_dir;
-    std::unique_ptr<SettingsStore> m_store;
-    std::unique_ptr<AnaForm> m_form;
-
     // The window as the player finds it: shown and active, the test photo cut 3 x 3 in order,
     // no game running.
     AnaForm& openForm()
     {
-        m_form = shownGameWindow(*m_store);
+        GameWindowTest::openForm();
         m_form->ParçalaraBölSeçeneği[0]->setChecked(true);
         return *m_form;
     }
 
 private slots:
-    void initTestCase()
-    {
-        QVERIFY(m_dir.isValid());
-        shared().SettingsAppName = QStringLiteral("Velkor\\Tessel");
-    }
+    void init() { freshStore(); }
 
-    void init() { m_store = emptyStore(m_dir); }
-
-    void cleanup() { m_form.reset(); }
+    void cleanup() { closeForm(); }
 
     void aWholeGameByKeysAlone()
     {

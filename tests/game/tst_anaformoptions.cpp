@@ -48,14 +48,11 @@ QList<QColor> edgesShown(PictureBox* box)
 
 } // namespace
 
-class TestAnaFormOptions : public QObject
+class TestAnaFormOptions : public GameWindowTest
 {
     Q_OBJECT
 
 private:
-    QTemporaryDir m_dir;
-    std::unique_ptr<SettingsStore> m_store;
-
     static void verifySampleFilled(AnaForm& form)
     {
         const QList<QColor> shown = edgesShown(form.ÖrnekKutusu);
@@ -78,14 +75,9 @@ private:
     }
 
 private slots:
-    void initTestCase()
-    {
-        QVERIFY(m_dir.isValid());
-        shared().SettingsAppName = app;
-        shared().AppFolder = m_dir.path() + u'/';
-    }
+    void initTestCase() { shared().AppFolder = m_dir.path() + u'/'; }
 
-    void init() { m_store = emptyStore(m_dir); }
+    void init() { freshStore(); }
 
     void sampleFillsItsBox_data()
     {

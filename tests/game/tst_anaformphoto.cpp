@@ -70,13 +70,11 @@ bool entersAccepted(AnaForm& form, const QMimeData* data)
 
 } // namespace
 
-class TestAnaFormPhoto : public QObject
+class TestAnaFormPhoto : public GameWindowTest
 {
     Q_OBJECT
 
 private:
-    QTemporaryDir m_dir;
-    std::unique_ptr<SettingsStore> m_store;
     QString m_photo; // 300 x 200, halves
     QString m_other; // 90 x 240, halves
 
@@ -96,8 +94,6 @@ private:
 private slots:
     void initTestCase()
     {
-        QVERIFY(m_dir.isValid());
-        shared().SettingsAppName = QStringLiteral("Velkor\\Tessel");
         shared().AppFolder = m_dir.path() + u'/';
         m_photo = file(QStringLiteral("wide photo.jpg"));
         m_other = file(QStringLiteral("Tall.BMP"));
@@ -107,8 +103,7 @@ private slots:
 
     void init()
     {
-        m_store = std::make_unique<SettingsStore>(file(QStringLiteral("Tessel.ini")));
-        QFile::remove(m_store->filePath());
+        freshStore();
         shared().PhotoPath.clear();
     }
 

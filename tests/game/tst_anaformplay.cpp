@@ -17,22 +17,11 @@ const QColor lightYellow(255, 255, 192);
 
 } // namespace
 
-class TestAnaFormPlay : public QObject
+class TestAnaFormPlay : public GameWindowTest
 {
     Q_OBJECT
 
 private:
-    QTemporaryDir m_dir;
-    std::unique_ptr<SettingsStore> m_store;
-    std::unique_ptr<AnaForm> m_form;
-
-    // A shown window on the test's store holding the test photo.
-    AnaForm& openForm()
-    {
-        m_form = shownGameWindow(*m_store);
-        return *m_form;
-    }
-
     // A click on the real cell, as the player makes it; the board handles it in its own turn.
     static void click(AnaForm& form, int cell)
     {
@@ -46,15 +35,9 @@ private:
     }
 
 private slots:
-    void initTestCase()
-    {
-        QVERIFY(m_dir.isValid());
-        shared().SettingsAppName = app;
-    }
+    void init() { freshStore(); }
 
-    void init() { m_store = emptyStore(m_dir); }
-
-    void cleanup() { m_form.reset(); }
+    void cleanup() { closeForm(); }
 
     void aClickMovesOrIsRefused_data()
     {

@@ -41,14 +41,11 @@ QByteArray fileBytes(const QString& path)
 
 } // namespace
 
-class TestAnaFormRestore : public QObject
+class TestAnaFormRestore : public GameWindowTest
 {
     Q_OBJECT
 
 private:
-    QTemporaryDir m_dir;
-    std::unique_ptr<SettingsStore> m_store;
-
     QString photoPath() const { return m_dir.filePath(QStringLiteral("Sample-1.jpg")); }
 
     // A new game window on the test's store, loaded as the program loads it.
@@ -105,16 +102,14 @@ private:
 private slots:
     void initTestCase()
     {
-        QVERIFY(m_dir.isValid());
         QCOMPARE(QGuiApplication::primaryScreen()->geometry(), QRect(0, 0, 800, 800));
-        shared().SettingsAppName = app;
         shared().AppFolder = m_dir.path() + u'/';
         QVERIFY(testPhoto(QSize(120, 90)).save(photoPath()));
     }
 
     void init()
     {
-        m_store = emptyStore(m_dir);
+        freshStore();
         shared().DivisionIndex = 0;
     }
 
@@ -270,27 +265,6 @@ private slots:
         QVERIFY(m_store->GetAllSettings(app, k::Oyun).empty());
         QVERIFY(m_store->GetAllSettings(app, k::OyunBilgiler).empty());
         QCOMPARE(m_store->GetSetting(app, k::Ayarlar, k::SonBolme), QString::number(divisionIndex));
-    }
-
-    void storedValuesAreUsedByPosition()
-    {
-        FakeMessageBoxes boxes;
-        const QStringList values = { "0", "1", "2", "3", "4B", "4", "6", "7", "5" };
-        {
-            SettingsBatch batch = m_store->beginBatch();
-            for (int i = 0; i < 9; ++i) // the key names run backwards and one is foreign
-                batch.SaveSetting(app, k::Oyun,
-                                  i == 3 ? QStringLiteral("Parca")
-                                         : k::FotoPrefix + QString::number(8 - i),
-                                  values[i]);
-            batch.commit();
-        } // the lock goes with the batch
-        auto form = start();
-        QVERIFY(boxes.shown().isEmpty());
-        QCOMPARE(boardText(*form), QStringLiteral("0 1 2/3 . 4/6 7 5"));
-        QCOMPARE(int(form->BlankIndex()), 4);
-        QCOMPARE(form->ClickCount(), 0); // no game information: zero
-        QCOMPARE(form->timeDisplay()->text(), clockText({ 0, 0, 0 }));
     }
 
     void aValueThatDoesNotConvertIsReported_data()

@@ -75,13 +75,11 @@ struct ColouredText
 
 } // namespace
 
-class TestDarkPalette : public QObject
+class TestDarkPalette : public GameWindowTest
 {
     Q_OBJECT
 
 private:
-    QTemporaryDir m_dir;
-    std::unique_ptr<SettingsStore> m_store;
     QPalette m_light;
 
     // Every text the windows colour: the frame captions and the time and move values of the
@@ -115,8 +113,6 @@ private:
 private slots:
     void initTestCase()
     {
-        QVERIFY(m_dir.isValid());
-        shared().SettingsAppName = QStringLiteral("Velkor\\Tessel");
         m_store = std::make_unique<SettingsStore>(m_dir.filePath(QStringLiteral("Tessel.ini")));
         m_light = QApplication::palette();
         QVERIFY(!isDarkGround(m_light.color(QPalette::Window)));

@@ -88,22 +88,12 @@ int copyMain(const QStringList& arguments)
 
 } // namespace
 
-class TestRekorlarFormu : public QObject
+class TestRekorlarFormu : public GameWindowTest
 {
     Q_OBJECT
 
-private:
-    QTemporaryDir m_dir;
-    std::unique_ptr<SettingsStore> m_store;
-
 private slots:
-    void initTestCase()
-    {
-        QVERIFY(m_dir.isValid());
-        shared().SettingsAppName = app;
-    }
-
-    void init() { m_store = emptyStore(m_dir); }
+    void init() { freshStore(); }
 
     void ctrlBShowsTheStoredResults()
     {

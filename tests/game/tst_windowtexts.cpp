@@ -120,14 +120,11 @@ void checkCaptionsTranslated(QWidget* window, const QString& what)
 
 } // namespace
 
-class TestWindowTexts : public QObject
+class TestWindowTexts : public GameWindowTest
 {
     Q_OBJECT
 
 private:
-    QTemporaryDir m_dir;
-    std::unique_ptr<SettingsStore> m_store;
-
     // With TESSEL_SCREENSHOTS set to a folder, each window rendered is also written there.
     static void render(QWidget* window, const QString& name)
     {
@@ -155,8 +152,6 @@ private:
 private slots:
     void initTestCase()
     {
-        QVERIFY(m_dir.isValid());
-        shared().SettingsAppName = QStringLiteral("Velkor\\Tessel");
         shared().AppFolder = m_dir.path() + u'/';
         QVERIFY(testPhoto().save(m_dir.filePath(QStringLiteral("Sample-1.jpg"))));
         m_store = std::make_unique<SettingsStore>(m_dir.filePath(QStringLiteral("Tessel.ini")));

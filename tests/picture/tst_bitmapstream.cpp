@@ -1,6 +1,6 @@
 #include "common/errors.h"
 #include "picture/bitmapstream.h"
-#include "support/testsupport.h"
+#include "support/coresupport.h"
 
 #include <QBuffer>
 #include <QTemporaryDir>

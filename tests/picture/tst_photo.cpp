@@ -2,7 +2,7 @@
 #include "common/errors.h"
 #include "picture/photo.h"
 #include "picture/photoprefetch.h"
-#include "support/testsupport.h"
+#include "support/coresupport.h"
 
 #include <QBuffer>
 #include <QImageReader>

@@ -1,7 +1,7 @@
 #include "common/errors.h"
 #include "picture/photo.h"
 #include "picture/picturefile.h"
-#include "support/testsupport.h"
+#include "support/coresupport.h"
 
 #include <QBuffer>
 #include <QImageWriter>

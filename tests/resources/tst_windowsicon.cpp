@@ -130,5 +130,5 @@ private slots:
     }
 };
 
-QTEST_MAIN(TestWindowsIcon)
+QTEST_GUILESS_MAIN(TestWindowsIcon)
 #include "tst_windowsicon.moc"

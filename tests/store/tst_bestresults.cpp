@@ -2,7 +2,7 @@
 #include "store/bestresults.h"
 #include "store/settingskeys.h"
 #include "store/settingsstore.h"
-#include "support/testsupport.h"
+#include "support/coresupport.h"
 
 #include <QTemporaryDir>
 #include <QtTest>

@@ -1,41 +1,26 @@
-// Stand-ins for the message boxes and the end of the program, so tests answer boxes and see
-// the end without a real dialog or exit.
+// What the window tests share besides the core's: stand-ins for the message boxes, the end of
+// the program and the sound output, and the game window as the player finds it.
 #pragma once
 
 #include "common/messagebox.h"
-#include "common/urlopener.h"
 #include "sound/gamesound.h"
+#include "support/coresupport.h"
 
-#include <QColor>
-#include <QImage>
 #include <QList>
+#include <QObject>
 #include <QQueue>
 #include <QStringList>
+#include <QTemporaryDir>
 
 #include <memory>
 
-class QTemporaryDir;
 class QWidget;
 
 namespace tessel {
 class AnaForm;
-class SettingsStore;
 } // namespace tessel
 
 namespace tessel::test {
-
-// A photo whose every part differs: colour runs one way across, another way down, with a
-// checker of bright squares, so a block in the wrong place or scaled wrongly shows at once.
-QImage testPhoto(QSize size = QSize(300, 240));
-
-// A photo of two halves: the left one colour, the right another, so a sample or a block shows
-// which part of the photo it came from.
-inline const QColor halvesLeft(230, 40, 40);
-inline const QColor halvesRight(40, 60, 230);
-QImage halves(QSize size);
-
-// A settings store on `Tessel.ini` in `dir` with no file yet, as on a first start.
-std::unique_ptr<SettingsStore> emptyStore(const QTemporaryDir& dir);
 
 // Shows `window` and waits until it is the active window, so that the keyboard reaches it.
 void showActive(QWidget* window);
@@ -43,6 +28,26 @@ void showActive(QWidget* window);
 // A game window on `store` as the player finds it: its appearance applied, testPhoto() held,
 // shown and active, so that the keyboard reaches it. Closing it does not delete it.
 std::unique_ptr<AnaForm> shownGameWindow(SettingsStore& store);
+
+// What most game window tests start from, as a base of the test class: a scratch folder, the
+// program's application name, a store on `Tessel.ini` in the folder, and the game window opened
+// on it. The test's init() calls freshStore() and its cleanup() closeForm() where it uses them.
+class GameWindowTest : public QObject
+{
+protected:
+    GameWindowTest();
+    ~GameWindowTest() override;
+
+    // An empty store, as on a first start.
+    void freshStore();
+    // shownGameWindow() on the store; it stays until closeForm() or the next openForm().
+    AnaForm& openForm();
+    void closeForm();
+
+    QTemporaryDir m_dir;
+    std::unique_ptr<SettingsStore> m_store;
+    std::unique_ptr<AnaForm> m_form;
+};
 
 // Boards as text: rows separated by "/", cells by blanks, the empty cell "." (for example
 // "0 1 2/3 . 5/6 7 4").
@@ -97,21 +102,6 @@ private:
     int m_ends = 0;
 };
 
-// While alive, links are recorded instead of handed to the platform.
-class UrlOpenerSpy
-{
-public:
-    UrlOpenerSpy();
-    ~UrlOpenerSpy();
-    UrlOpenerSpy(const UrlOpenerSpy&) = delete;
-    UrlOpenerSpy& operator=(const UrlOpenerSpy&) = delete;
-
-    const QStringList& opened() const { return m_opened; }
-
-private:
-    QStringList m_opened;
-};
-
 // While alive, every game window plays its sounds here: the sounds asked for are recorded, with
 // the output's calls in order, and the number of output devices is what the test says.
 class FakeSoundOutput : public SoundOutput
@@ -150,34 +140,5 @@ bool endsProgram(Call&& call)
     }
     return false;
 }
-
-// Stores an unfinished game as the close writes it: `cells` are the values of "Oyun" in cell
-// order ("kB" for the empty cell), `moves` the move count of "Oyun\Bilgiler".
-void storeGame(SettingsStore& store, const QStringList& cells, const QString& moves);
-
-// Picture files for the photo loader's tests.
-
-// A photo with detail everywhere, the same on every run: colour running one way across and
-// another down, shapes with hard edges, and a grain of a few levels.
-QImage detailedPhoto(QSize size);
-
-// Writes `image` as an uncompressed Windows bitmap of 24 or 32 bits per pixel, rows stored
-// from the bottom or, with a negative height, from the top. `claimedHeight` (0: the real one)
-// lets a test write a header that promises more rows than follow.
-bool writeBitmap(const QImage& image, const QString& path, int bits, bool topDown,
-                 int claimedHeight = 0);
-
-// The file header and information header alone of a 24-bit bitmap claiming width x height.
-QByteArray bitmapHeaderOnly(int width, int height);
-
-// A whole 16 x 16 JPEG whose frame header claims width x height (the data that follows is
-// too short for it, which the reader fills in), baseline or progressive.
-QByteArray jpegClaiming(int width, int height, bool progressive = false);
-
-// The same cut off after its headers.
-QByteArray jpegHeaderOnly(int width, int height);
-
-// The mean absolute difference per channel, in levels of 255, of two images of one size.
-double meanAbsoluteDifference(const QImage& a, const QImage& b);
 
 } // namespace tessel::test

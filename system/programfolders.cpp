@@ -1,4 +1,4 @@
-#include "startup/programfolders.h"
+#include "system/programfolders.h"
 
 #include "installdirs.h"
 

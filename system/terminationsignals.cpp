@@ -1,4 +1,4 @@
-#include "startup/terminationsignals.h"
+#include "system/terminationsignals.h"
 
 #ifdef Q_OS_UNIX
 #include <QSocketNotifier>

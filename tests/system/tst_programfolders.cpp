@@ -1,6 +1,6 @@
 // Where the program finds its default photo and sound module, in the folder layouts it is run
 // from: the build folder, a Windows-style program folder, an installed tree and a moved one.
-#include "startup/programfolders.h"
+#include "system/programfolders.h"
 
 #include <QDir>
 #include <QFile>

@@ -1,4 +1,4 @@
-#include "common/photodraw.h"
+#include "picture/photodraw.h"
 
 namespace tessel {
 

@@ -1,4 +1,4 @@
-#include "startup/platform.h"
+#include "system/platform.h"
 
 #include <QFileInfo>
 

@@ -1,5 +1,5 @@
 // The version record of the Windows platform; built only for Windows.
-#include "startup/platform.h"
+#include "system/platform.h"
 
 #include <windows.h>
 

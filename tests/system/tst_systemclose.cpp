@@ -1,4 +1,4 @@
-#include "startup/terminationsignals.h"
+#include "system/terminationsignals.h"
 
 #include <QProcess>
 #include <QSignalSpy>
