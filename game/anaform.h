@@ -17,6 +17,7 @@
 #include <QWidget>
 
 #include <cstdint>
+#include <optional>
 #include <vector>
 
 class QCheckBox;
@@ -151,7 +152,7 @@ public:
     // cleared; the player's choice is kept in the store's "Tercihler". The glide is drawing
     // only: the move is made, counted, heard and told before it starts, and whatever comes next
     // (a click, a key, a deal) ends it at once.
-    bool animatesMoves() const { return m_animateMoves; }
+    bool animatesMoves() const;
     void setAnimatesMoves(bool animate);
     BlockSlide* blockSlide() const { return m_slide; }
     void finishSlide();
@@ -224,7 +225,7 @@ private:
     void connectHelp();
     void connectSlide();
     // Shows the block now in cell `to` gliding there from cell `from`.
-    void slideBlock(int from, int to, const QColor& ground);
+    void glideBlock(int from, int to, const QColor& ground);
     void completePhoto();
     // The lines after the congratulation's five: the solution's length, the new bests; records
     // the completed game in the best results.
@@ -251,7 +252,8 @@ private:
     bool m_unloaded = false; // the close went through: nothing more is written
     HintController* m_hints = nullptr;
     BlockSlide* m_slide = nullptr;
-    bool m_animateMoves = true;
+    // Read at the first need: the start-up reads the store once, for the designed values.
+    mutable std::optional<bool> m_animateMoves;
 };
 
 } // namespace tessel

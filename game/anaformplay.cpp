@@ -45,7 +45,7 @@ void AnaForm::DağınıkParçalar_Click(int Index)
     trap([&] { DağınıkParçalar.at(blank)->update(); });
     trap([&] { DağınıkParçalar.at(Index)->setBackColor(emptiedCellColour); });
     // Seen on its way; everything else of the move follows now, as without the glide.
-    ignoreErrors([&] { slideBlock(Index, blank, DağınıkParçalar.at(blank)->backColor()); });
+    ignoreErrors([&] { glideBlock(Index, blank, DağınıkParçalar.at(blank)->backColor()); });
     // The blocks' exchange and the new empty cell are one change of the game: the two cells'
     // tags show it.
     trap([&] {

@@ -15,14 +15,22 @@ namespace k = settingskeys;
 void AnaForm::connectSlide()
 {
     m_slide = new BlockSlide(board());
-    // A store that cannot be read leaves the glide on.
-    ignoreErrors([this] {
-        m_animateMoves = m_settings.GetSetting(shared().SettingsAppName, k::Tercihler,
-                                               k::HamleleriCanlandir, QStringLiteral("1"))
-            != QLatin1String("0");
-    });
     // The outline of a hint is drawn over the board as it is.
     connect(m_hints, &HintController::hintShown, m_slide, &BlockSlide::finish);
+}
+
+bool AnaForm::animatesMoves() const
+{
+    if (!m_animateMoves) {
+        // A store that cannot be read leaves the glide on.
+        m_animateMoves = true;
+        ignoreErrors([this] {
+            m_animateMoves = m_settings.GetSetting(shared().SettingsAppName, k::Tercihler,
+                                                   k::HamleleriCanlandir, QStringLiteral("1"))
+                != QLatin1String("0");
+        });
+    }
+    return *m_animateMoves;
 }
 
 void AnaForm::setAnimatesMoves(bool animate)
@@ -42,9 +50,9 @@ void AnaForm::finishSlide()
         m_slide->finish();
 }
 
-void AnaForm::slideBlock(int from, int to, const QColor& ground)
+void AnaForm::glideBlock(int from, int to, const QColor& ground)
 {
-    if (!m_animateMoves || !m_slide || !isVisible())
+    if (!m_slide || !isVisible() || !animatesMoves())
         return;
     const PictureBox* origin = DağınıkParçalar.at(from);
     const PictureBox* target = DağınıkParçalar.at(to);

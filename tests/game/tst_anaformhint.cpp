@@ -182,7 +182,8 @@ private slots:
         QStringList texts;
         for (const QAction* action : popup->actions())
             texts << action->text();
-        QCOMPARE(texts, (QStringList { "Hint", "Best results..." }));
+        QCOMPARE(texts,
+                 (QStringList { "Hint", "Best results...", "", "Animate moves", "Keys and help" }));
         auto* hint = popup->findChild<QAction*>(QStringLiteral("HintAction"));
         QVERIFY(hint->isEnabled());
         QCOMPARE(hint->shortcut(), QKeySequence(Qt::Key_H));
