@@ -18,6 +18,18 @@ QString plainCaption(const QString& caption)
     return plain.trimmed();
 }
 
+QString accessKey(const QString& caption)
+{
+    for (qsizetype i = 0; i + 1 < caption.size(); ++i) {
+        if (caption[i] != u'&')
+            continue;
+        ++i; // the marked letter, or the second "&" of a doubled one
+        if (caption[i] != u'&')
+            return caption[i].toUpper();
+    }
+    return QString();
+}
+
 QString namedValue(int nameId, const QString& value)
 {
     return ResourceString(StringId::NamedValue).arg(plainCaption(ResourceString(nameId)), value);

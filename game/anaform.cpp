@@ -76,6 +76,7 @@ AnaForm::AnaForm(SettingsStore& settings, QWidget* parent)
     connectOptions();
     connectHelp();
     connectUndo();
+    connectSlide();
 }
 
 AnaForm::~AnaForm()

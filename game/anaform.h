@@ -19,6 +19,7 @@
 
 #include <cstdint>
 #include <functional>
+#include <optional>
 #include <vector>
 
 class QCheckBox;
@@ -34,6 +35,7 @@ class QRadioButton;
 
 namespace tessel {
 
+class BlockSlide;
 class BoardFrame;
 class HintController;
 
@@ -164,6 +166,18 @@ public:
     HintController* hints() const { return m_hints; }
     QMenu* boardMenu();
     void showBestResults();
+    // The keys and help window (F1, "Keys and help" in the board's menu), modal; returns once it
+    // has closed.
+    void showHelp();
+
+    // A moved block glides into the empty cell (anaformslide.cpp) unless "Animate moves" is
+    // cleared; the player's choice is kept in the store's "Tercihler". The glide is drawing
+    // only: the move is made, counted, heard and told before it starts, and whatever comes next
+    // (a click, a key, a deal) ends it at once.
+    bool animatesMoves() const;
+    void setAnimatesMoves(bool animate);
+    BlockSlide* blockSlide() const { return m_slide; }
+    void finishSlide();
 
     // Controls, by their design names; arrays hold element 0 from the design and the rest at
     // run time.
@@ -241,6 +255,9 @@ private:
     // the empty cell, the game changed by `change` (a move, an undo or a redo); then the count,
     // the sound, the news, and the completion test.
     void slideBlock(int Index, const std::function<void()>& change);
+    void connectSlide();
+    // Shows the block now in cell `to` gliding there from cell `from`.
+    void glideBlock(int from, int to, const QColor& ground);
     void completePhoto();
     // The lines after the congratulation's five: the solution's length, the new bests; records
     // the completed game in the best results.
@@ -277,6 +294,9 @@ private:
     bool m_unloaded = false; // the close went through: nothing more is written
     HintController* m_hints = nullptr;
     GameKeeper* m_keeper = nullptr;
+    BlockSlide* m_slide = nullptr;
+    // Read at the first need: the start-up reads the store once, for the designed values.
+    mutable std::optional<bool> m_animateMoves;
 };
 
 } // namespace tessel

@@ -93,6 +93,7 @@ void AnaForm::showCell(int cell)
 
 void AnaForm::showBoard()
 {
+    finishSlide();
     const ReportingTrap trap = reportingTrap();
     for (int c = 0; c < m_game.cellCount(); ++c)
         trap([&] { showCell(c); });
@@ -137,6 +138,7 @@ void AnaForm::UnloadOrderedPieces()
 
 void AnaForm::ParçalaraBölSeçeneği_Click(int Index)
 {
+    finishSlide();
     const ReportingTrap trap = reportingTrap();
     trap([&] { shared().DivisionIndex = static_cast<int16_t>(Index); });
     // An index that names no option is reported, and the board keeps its size.
@@ -219,6 +221,8 @@ void AnaForm::cutPiecesForRatio(qreal ratio)
 {
     if (ratio == m_cutRatio || GridSize() == 0)
         return;
+    // The glide's block was cut for the old scale.
+    finishSlide();
     // Like drawing: a failure leaves what was shown.
     ignoreErrors([&] {
         const QSize inner = DağınıkParçalar.at(0)->innerSize();
@@ -247,6 +251,7 @@ void AnaForm::showEvent(QShowEvent* event)
 
 void AnaForm::YeniOyunDüğmesi_Click()
 {
+    finishSlide();
     const ReportingTrap trap = reportingTrap();
     bool noPhoto = false;
     trap([&] {

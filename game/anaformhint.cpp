@@ -1,6 +1,7 @@
 // The game window's additions beside the design: the hint (H, the board's context menu), the
-// solver's help it rests on, the best results window (the context menu, Ctrl+B), and the board's
-// context menu with undo, redo and restart.
+// solver's help it rests on, the best results window (the context menu, Ctrl+B), the board's
+// context menu with undo, redo and restart, the keys and help window (the context menu, F1) and
+// the choice to see moves glide (the context menu).
 #include "game/anaform.h"
 
 #include "board/boardspeech.h"
@@ -8,6 +9,7 @@
 #include "common/stringids.h"
 #include "game/hintcontroller.h"
 #include "game/rekorlarformu.h"
+#include "game/yardimformu.h"
 
 #include <QGroupBox>
 #include <QMenu>
@@ -27,6 +29,8 @@ void AnaForm::connectHelp()
     connect(hint, &QShortcut::activated, m_hints, &HintController::showHint);
     auto* results = new QShortcut(QKeySequence(Qt::CTRL | Qt::Key_B), this);
     connect(results, &QShortcut::activated, this, [this] { showBestResults(); });
+    auto* help = new QShortcut(QKeySequence(Qt::Key_F1), this);
+    connect(help, &QShortcut::activated, this, [this] { showHelp(); });
 
     // The cells leave their context menu to the board around them.
     QGroupBox* board = Çerçeve.at(0);
@@ -71,12 +75,27 @@ QMenu* AnaForm::boardMenu()
     restart->setObjectName(QStringLiteral("RestartAction"));
     restart->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_R));
     restart->setEnabled(running && !m_game.dealtPieces().empty());
+    menu->addSeparator();
+    QAction* animate = menu->addAction(ResourceString(StringId::AnimateMovesMenuItem));
+    animate->setObjectName(QStringLiteral("AnimateMovesAction"));
+    animate->setCheckable(true);
+    animate->setChecked(animatesMoves());
+    connect(animate, &QAction::toggled, this, [this](bool on) { setAnimatesMoves(on); });
+    QAction* help = menu->addAction(ResourceString(StringId::KeysAndHelpMenuItem), this,
+                                    [this] { showHelp(); });
+    help->setObjectName(QStringLiteral("KeysAndHelpAction"));
+    help->setShortcut(QKeySequence(Qt::Key_F1));
     return menu;
 }
 
 void AnaForm::showBestResults()
 {
     RekorlarFormu::showModal(this, m_settings);
+}
+
+void AnaForm::showHelp()
+{
+    YardımFormu::showModal(this);
 }
 
 } // namespace tessel

@@ -26,6 +26,8 @@ const QColor emptiedCellColour = colorFromBgr(0xC0FFFF);
 void AnaForm::DağınıkParçalar_Click(int Index)
 {
     const ReportingTrap trap = reportingTrap();
+    // A glide under way ends at once: what the player does now is never held up by it.
+    finishSlide();
     // While no game runs a click starts one instead of moving a piece.
     if (!SüreHesapla->running()) {
         trap([&] { YeniOyunDüğmesi_Click(); });
@@ -47,6 +49,8 @@ void AnaForm::slideBlock(int Index, const std::function<void()>& change)
     trap([&] { DağınıkParçalar.at(Index)->setPicture(QPixmap()); });
     trap([&] { DağınıkParçalar.at(blank)->update(); });
     trap([&] { DağınıkParçalar.at(Index)->setBackColor(emptiedCellColour); });
+    // Seen on its way; everything else of the move follows now, as without the glide.
+    ignoreErrors([&] { glideBlock(Index, blank, DağınıkParçalar.at(blank)->backColor()); });
     // The blocks' exchange and the new empty cell are one change of the game: the two cells'
     // tags show it.
     trap([&] {

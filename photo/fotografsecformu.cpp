@@ -22,7 +22,8 @@
 
 namespace tessel {
 
-FotoğrafSeçFormu::FotoğrafSeçFormu(PhotoRecipient& owner, const VolumeLister& volumes)
+FotoğrafSeçFormu::FotoğrafSeçFormu(PhotoRecipient& owner, const VolumeLister& volumes,
+                                   const PlaceLister& places)
     : QDialog(&owner.photoWindowOwner())
     , m_owner(owner)
 {
@@ -52,12 +53,22 @@ FotoğrafSeçFormu::FotoğrafSeçFormu(PhotoRecipient& owner, const VolumeLister
     // load then picks the application's.
     QStringList roots;
     ignoreErrors([&] { roots = volumes(); });
+    // The player's own folders first: on this platform the volumes alone lie many folders away
+    // from the player's photos. Picking one is a drive change to that folder.
+    QList<PhotoPlace> homes;
+    ignoreErrors([&] { homes = places(); });
     {
         const QSignalBlocker quiet(SürücüListesi);
+        for (const PhotoPlace& place : homes) {
+            SürücüListesi->addItem(place.name, place.path);
+            SürücüListesi->setItemData(SürücüListesi->count() - 1,
+                                       QDir::toNativeSeparators(place.path), Qt::ToolTipRole);
+        }
+        m_placeCount = SürücüListesi->count();
         for (const QString& root : roots)
             SürücüListesi->addItem(QDir::toNativeSeparators(root), root);
-        SürücüListesi->setCurrentIndex(
-            SürücüListesi->findData(volumeRootFor(QDir::currentPath(), roots)));
+        SürücüListesi->setCurrentIndex(-1);
+        selectVolumeOf(QDir::currentPath());
     }
     connect(SürücüListesi, &QComboBox::currentIndexChanged, this,
             [this] { SürücüListesi_Change(); });
@@ -154,12 +165,13 @@ void FotoğrafSeçFormu::Form_Load()
 
 void FotoğrafSeçFormu::selectVolumeOf(const QString& path)
 {
+    // Among the volumes only: the program's own choices of a drive stay as they were.
     QStringList roots;
-    for (int i = 0; i < SürücüListesi->count(); ++i)
+    for (int i = m_placeCount; i < SürücüListesi->count(); ++i)
         roots << SürücüListesi->itemData(i).toString();
-    const int index = SürücüListesi->findData(volumeRootFor(path, roots));
+    const int index = roots.indexOf(volumeRootFor(path, roots));
     if (index >= 0)
-        SürücüListesi->setCurrentIndex(index);
+        SürücüListesi->setCurrentIndex(m_placeCount + index);
 }
 
 QString FotoğrafSeçFormu::selectedVolume() const

@@ -26,9 +26,10 @@ public:
     // Creates the window from its design, modal to the owner's window (the game window), and
     // runs the load steps. It reads and writes its remembered folder in the owner's store, hands
     // OK's photo to the owner, and is deleted when it closes. `volumes` lists the drive list's
-    // volumes.
+    // volumes, `places` the player's folders offered above them.
     explicit FotoğrafSeçFormu(PhotoRecipient& owner,
-                              const VolumeLister& volumes = mountedVolumeRoots);
+                              const VolumeLister& volumes = mountedVolumeRoots,
+                              const PlaceLister& places = standardPhotoPlaces);
 
     // The New Photo button's action: a new window, modal to the owner's window; returns once it
     // is gone.
@@ -41,8 +42,10 @@ public:
     // Whether a file clicked is still decoding: its picture is not shown yet. OK waits for it.
     bool decoding() const { return m_decoder->pending(); }
 
-    // The volume the drive list shows, by root path.
+    // The volume or place the drive list shows, by its path.
     QString selectedVolume() const;
+    // How many of the player's places stand above the volumes in the drive list.
+    int placeCount() const { return m_placeCount; }
 
     // Handlers, as the controls' events run them.
     void SürücüListesi_Change();
@@ -91,6 +94,7 @@ private:
     bool m_latestFailed = false; // the file decoded last is no readable picture
     QEventLoop* m_decodeWait = nullptr; // while OK waits for a decode
     bool m_fallingBack = false;
+    int m_placeCount = 0;
     bool m_unloaded = false;
 };
 

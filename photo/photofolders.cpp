@@ -10,6 +10,7 @@
 #include <QFile>
 #include <QFileInfo>
 #include <QMimeData>
+#include <QStandardPaths>
 #include <QStorageInfo>
 #include <QUrl>
 
@@ -166,6 +167,25 @@ QStringList mountedVolumeRoots()
 #endif
     roots.removeDuplicates();
     return sortedForLists(roots);
+}
+
+QList<PhotoPlace> photoPlaces(const QString& home, const QString& homeName, const QString& pictures)
+{
+    QList<PhotoPlace> places;
+    const QString homeFolder = cleanFolderPath(home);
+    if (isListableFolder(homeFolder))
+        places.append({ homeName, homeFolder });
+    const QString picturesFolder = cleanFolderPath(pictures);
+    if (isListableFolder(picturesFolder) && picturesFolder.compare(homeFolder, pathCase) != 0)
+        places.append({ QDir(picturesFolder).dirName(), picturesFolder });
+    return places;
+}
+
+QList<PhotoPlace> standardPhotoPlaces()
+{
+    return photoPlaces(QStandardPaths::writableLocation(QStandardPaths::HomeLocation),
+                       QStandardPaths::displayName(QStandardPaths::HomeLocation),
+                       QStandardPaths::writableLocation(QStandardPaths::PicturesLocation));
 }
 
 QString cleanFolderPath(const QString& path)

@@ -14,6 +14,26 @@ namespace tessel {
 // The root paths of the volumes the drive list offers.
 using VolumeLister = std::function<QStringList()>;
 
+// One of the player's own folders the drive list offers above the volumes.
+struct PhotoPlace
+{
+    QString name; // as the desktop names it
+    QString path; // a clean folder path
+
+    bool operator==(const PhotoPlace&) const = default;
+};
+using PlaceLister = std::function<QList<PhotoPlace>()>;
+
+// The player's home folder, named `homeName`, then their pictures folder, named by its own
+// folder name (the desktop's user folder name: "Pictures", "Bilder", "Resimler"). Only folders
+// that can be listed, each once: a pictures folder that is the home folder itself (the desktop's
+// way of having none) or is missing is left out.
+QList<PhotoPlace> photoPlaces(const QString& home, const QString& homeName,
+                              const QString& pictures);
+
+// The places of the player running the program, from the desktop's standard folders.
+QList<PhotoPlace> standardPhotoPlaces();
+
 // The mounted volumes that are ready and readable, by root path, sorted and without repeats
 // (Windows: the drive roots "C:/", ...).
 QStringList mountedVolumeRoots();

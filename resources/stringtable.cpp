@@ -148,6 +148,60 @@ constexpr StringEntry entries[] = {
     { 3520, QT_TRANSLATE_NOOP3("StringTable", "Restart", "3520") },
     //: Announced to screen readers when the game starts again from its deal.
     { 3530, QT_TRANSLATE_NOOP3("StringTable", "The game starts again from its deal.", "3530") },
+    // The keys and help window, and the moves seen gliding.
+    //: The board's context-menu item, checked while a moved block is seen gliding into the empty cell.
+    { 3550, QT_TRANSLATE_NOOP3("StringTable", "Animate moves", "3550") },
+    //: The board's context-menu item that opens the keys and help window (F1).
+    { 3560, QT_TRANSLATE_NOOP3("StringTable", "Keys and help", "3560") },
+    //: The keys and help window's title.
+    { 3570, QT_TRANSLATE_NOOP3("StringTable", "Keys and Help", "3570") },
+    //: Heading of the keys and help window's list of keys.
+    { 3575, QT_TRANSLATE_NOOP3("StringTable", "Keys", "3575") },
+    //: Key names in the keys and help window, as the keyboard labels them.
+    { 3590, QT_TRANSLATE_NOOP3("StringTable", "Arrow keys", "3590") },
+    { 3591, QT_TRANSLATE_NOOP3("StringTable", "Space", "3591") },
+    { 3592, QT_TRANSLATE_NOOP3("StringTable", "H", "3592") },
+    { 3593, QT_TRANSLATE_NOOP3("StringTable", "Ctrl+Z", "3593") },
+    { 3594, QT_TRANSLATE_NOOP3("StringTable", "Ctrl+Shift+Z, Ctrl+Y", "3594") },
+    { 3595, QT_TRANSLATE_NOOP3("StringTable", "Ctrl+R", "3595") },
+    { 3596, QT_TRANSLATE_NOOP3("StringTable", "Ctrl+B", "3596") },
+    { 3597, QT_TRANSLATE_NOOP3("StringTable", "F1", "3597") },
+    //: An access key: %1 the letter marked in a caption of the game window.
+    { 3598, QT_TRANSLATE_NOOP3("StringTable", "Alt+%1", "3598") },
+    //: The access keys of the three block-count options.
+    { 3599, QT_TRANSLATE_NOOP3("StringTable", "Alt+%1, Alt+%2, Alt+%3", "3599") },
+    { 3600, QT_TRANSLATE_NOOP3("StringTable", "Esc", "3600") },
+    { 3601, QT_TRANSLATE_NOOP3("StringTable", "Tab, Shift+Tab", "3601") },
+    //: What each key does, beside its name.
+    { 3610, QT_TRANSLATE_NOOP3("StringTable",
+        "Slide the block beside the empty cell into it, the way the arrow points (on the board).", "3610") },
+    { 3611, QT_TRANSLATE_NOOP3("StringTable",
+        "Deal a new game while none is running (on the board).", "3611") },
+    { 3612, QT_TRANSLATE_NOOP3("StringTable", "Hint: outline the block to move next.", "3612") },
+    { 3613, QT_TRANSLATE_NOOP3("StringTable", "Undo the last move.", "3613") },
+    { 3614, QT_TRANSLATE_NOOP3("StringTable", "Redo a move undone.", "3614") },
+    { 3615, QT_TRANSLATE_NOOP3("StringTable",
+        "Restart: the same deal again, moves and time from 0.", "3615") },
+    { 3616, QT_TRANSLATE_NOOP3("StringTable", "Show the best results.", "3616") },
+    { 3617, QT_TRANSLATE_NOOP3("StringTable", "Show this window.", "3617") },
+    { 3618, QT_TRANSLATE_NOOP3("StringTable",
+        "Cut the photo into 3 x 3, 4 x 4 or 5 x 5 blocks.", "3618") },
+    { 3619, QT_TRANSLATE_NOOP3("StringTable", "Show or hide the photo sample.", "3619") },
+    { 3620, QT_TRANSLATE_NOOP3("StringTable", "Save the game on exit, or not.", "3620") },
+    { 3621, QT_TRANSLATE_NOOP3("StringTable", "Turn the sound off, or on again.", "3621") },
+    { 3622, QT_TRANSLATE_NOOP3("StringTable", "Deal a new game.", "3622") },
+    { 3623, QT_TRANSLATE_NOOP3("StringTable", "Choose another photo.", "3623") },
+    { 3624, QT_TRANSLATE_NOOP3("StringTable", "About the program.", "3624") },
+    { 3625, QT_TRANSLATE_NOOP3("StringTable",
+        "Exit the program; in any other window, close it.", "3625") },
+    { 3626, QT_TRANSLATE_NOOP3("StringTable",
+        "Move between the board and the other controls.", "3626") },
+    //: Under the heading 3200.
+    { 3630, QT_TRANSLATE_NOOP3("StringTable",
+        "The hint outlines for a second the block that moves next on a shortest way to the whole photo (on 5 x 5, on a short way). It moves nothing and counts no move.", "3630") },
+    //: Under the heading 3300.
+    { 3631, QT_TRANSLATE_NOOP3("StringTable",
+        "The best results keep, for each board size, the best time, the fewest moves and the number of games completed. A new record is told after the win; Ctrl+B shows them all.", "3631") },
 };
 // clang-format on
 } // namespace

@@ -42,4 +42,8 @@ inline const QString EnIyiSure = QStringLiteral("En Iyi Sure"); // best time
 inline const QString EnAzHamle = QStringLiteral("En Az Hamle"); // fewest moves
 inline const QString BitenOyun = QStringLiteral("Biten Oyun"); // games completed
 
+// "Tercihler": the player's choices beyond the designed options, "1" or "0".
+inline const QString Tercihler = QStringLiteral("Tercihler");
+inline const QString HamleleriCanlandir = QStringLiteral("Hamleleri Canlandir"); // blocks slide
+
 } // namespace tessel::settingskeys

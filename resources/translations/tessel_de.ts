@@ -566,5 +566,190 @@ Leertaste oder Pfeiltaste: ein neues Spiel beginnen, wenn keines läuft</transla
         <extracomment>The About window&apos;s picture, read by a screen reader: what it shows.</extracomment>
         <translation>Symbol: ein Spielfeld aus 3 x 3 Feldern, eines davon leer</translation>
     </message>
+    <message>
+        <source>Animate moves</source>
+        <comment>3550</comment>
+        <extracomment>The board&apos;s context-menu item, checked while a moved block is seen gliding into the empty cell.</extracomment>
+        <translation>Züge animieren</translation>
+    </message>
+    <message>
+        <source>Keys and help</source>
+        <comment>3560</comment>
+        <extracomment>The board&apos;s context-menu item that opens the keys and help window (F1).</extracomment>
+        <translation>Tasten und Hilfe</translation>
+    </message>
+    <message>
+        <source>Keys and Help</source>
+        <comment>3570</comment>
+        <extracomment>The keys and help window&apos;s title.</extracomment>
+        <translation>Tasten und Hilfe</translation>
+    </message>
+    <message>
+        <source>Keys</source>
+        <comment>3575</comment>
+        <extracomment>Heading of the keys and help window&apos;s list of keys.</extracomment>
+        <translation>Tasten</translation>
+    </message>
+    <message>
+        <source>Arrow keys</source>
+        <comment>3590</comment>
+        <extracomment>Key names in the keys and help window, as the keyboard labels them.</extracomment>
+        <translation>Pfeiltasten</translation>
+    </message>
+    <message>
+        <source>Space</source>
+        <comment>3591</comment>
+        <translation>Leertaste</translation>
+    </message>
+    <message>
+        <source>H</source>
+        <comment>3592</comment>
+        <translation>H</translation>
+    </message>
+    <message>
+        <source>Ctrl+Z</source>
+        <comment>3593</comment>
+        <translation>Strg+Z</translation>
+    </message>
+    <message>
+        <source>Ctrl+Shift+Z, Ctrl+Y</source>
+        <comment>3594</comment>
+        <translation>Strg+Umschalt+Z, Strg+Y</translation>
+    </message>
+    <message>
+        <source>Ctrl+R</source>
+        <comment>3595</comment>
+        <translation>Strg+R</translation>
+    </message>
+    <message>
+        <source>Ctrl+B</source>
+        <comment>3596</comment>
+        <translation>Strg+B</translation>
+    </message>
+    <message>
+        <source>F1</source>
+        <comment>3597</comment>
+        <translation>F1</translation>
+    </message>
+    <message>
+        <source>Alt+%1</source>
+        <comment>3598</comment>
+        <extracomment>An access key: %1 the letter marked in a caption of the game window.</extracomment>
+        <translation>Alt+%1</translation>
+    </message>
+    <message>
+        <source>Alt+%1, Alt+%2, Alt+%3</source>
+        <comment>3599</comment>
+        <extracomment>The access keys of the three block-count options.</extracomment>
+        <translation>Alt+%1, Alt+%2, Alt+%3</translation>
+    </message>
+    <message>
+        <source>Esc</source>
+        <comment>3600</comment>
+        <translation>Esc</translation>
+    </message>
+    <message>
+        <source>Tab, Shift+Tab</source>
+        <comment>3601</comment>
+        <translation>Tab, Umschalt+Tab</translation>
+    </message>
+    <message>
+        <source>Slide the block beside the empty cell into it, the way the arrow points (on the board).</source>
+        <comment>3610</comment>
+        <extracomment>What each key does, beside its name.</extracomment>
+        <translation>Schiebt das Teil neben dem leeren Feld in Pfeilrichtung hinein (auf dem Spielfeld).</translation>
+    </message>
+    <message>
+        <source>Deal a new game while none is running (on the board).</source>
+        <comment>3611</comment>
+        <translation>Gibt ein neues Spiel, solange keines läuft (auf dem Spielfeld).</translation>
+    </message>
+    <message>
+        <source>Hint: outline the block to move next.</source>
+        <comment>3612</comment>
+        <translation>Tipp: umrandet das Teil, das als Nächstes zu schieben ist.</translation>
+    </message>
+    <message>
+        <source>Undo the last move.</source>
+        <comment>3613</comment>
+        <translation>Nimmt den letzten Zug zurück.</translation>
+    </message>
+    <message>
+        <source>Redo a move undone.</source>
+        <comment>3614</comment>
+        <translation>Stellt einen zurückgenommenen Zug wieder her.</translation>
+    </message>
+    <message>
+        <source>Restart: the same deal again, moves and time from 0.</source>
+        <comment>3615</comment>
+        <translation>Neustart: dieselbe Verteilung noch einmal, Züge und Zeit ab 0.</translation>
+    </message>
+    <message>
+        <source>Show the best results.</source>
+        <comment>3616</comment>
+        <translation>Zeigt die Bestleistungen.</translation>
+    </message>
+    <message>
+        <source>Show this window.</source>
+        <comment>3617</comment>
+        <translation>Zeigt dieses Fenster.</translation>
+    </message>
+    <message>
+        <source>Cut the photo into 3 x 3, 4 x 4 or 5 x 5 blocks.</source>
+        <comment>3618</comment>
+        <translation>Teilt das Foto in 3 x 3, 4 x 4 oder 5 x 5 Teile.</translation>
+    </message>
+    <message>
+        <source>Show or hide the photo sample.</source>
+        <comment>3619</comment>
+        <translation>Zeigt oder verbirgt die Fotovorlage.</translation>
+    </message>
+    <message>
+        <source>Save the game on exit, or not.</source>
+        <comment>3620</comment>
+        <translation>Speichert das Spiel beim Beenden, oder nicht.</translation>
+    </message>
+    <message>
+        <source>Turn the sound off, or on again.</source>
+        <comment>3621</comment>
+        <translation>Schaltet den Ton aus oder wieder ein.</translation>
+    </message>
+    <message>
+        <source>Deal a new game.</source>
+        <comment>3622</comment>
+        <translation>Gibt ein neues Spiel.</translation>
+    </message>
+    <message>
+        <source>Choose another photo.</source>
+        <comment>3623</comment>
+        <translation>Wählt ein anderes Foto.</translation>
+    </message>
+    <message>
+        <source>About the program.</source>
+        <comment>3624</comment>
+        <translation>Über das Programm.</translation>
+    </message>
+    <message>
+        <source>Exit the program; in any other window, close it.</source>
+        <comment>3625</comment>
+        <translation>Beendet das Programm; in jedem anderen Fenster schließt es das Fenster.</translation>
+    </message>
+    <message>
+        <source>Move between the board and the other controls.</source>
+        <comment>3626</comment>
+        <translation>Wechselt zwischen dem Spielfeld und den übrigen Bedienelementen.</translation>
+    </message>
+    <message>
+        <source>The hint outlines for a second the block that moves next on a shortest way to the whole photo (on 5 x 5, on a short way). It moves nothing and counts no move.</source>
+        <comment>3630</comment>
+        <extracomment>Under the heading 3200.</extracomment>
+        <translation>Der Tipp umrandet eine Sekunde lang das Teil, das auf einem kürzesten Weg zum ganzen Foto als Nächstes gleitet (bei 5 x 5 auf einem kurzen Weg). Er verschiebt nichts und zählt keinen Zug.</translation>
+    </message>
+    <message>
+        <source>The best results keep, for each board size, the best time, the fewest moves and the number of games completed. A new record is told after the win; Ctrl+B shows them all.</source>
+        <comment>3631</comment>
+        <extracomment>Under the heading 3300.</extracomment>
+        <translation>Die Bestleistungen halten für jede Spielfeldgröße die beste Zeit, die wenigsten Züge und die Zahl der beendeten Spiele fest. Ein neuer Rekord wird nach dem Sieg gemeldet; Strg+B zeigt alle.</translation>
+    </message>
 </context>
 </TS>

@@ -563,5 +563,190 @@ Boşluk tuşu ya da bir ok tuşu: oyun yokken yeni bir oyun başlatır</translat
         <extracomment>The About window&apos;s picture, read by a screen reader: what it shows.</extracomment>
         <translation>Simge: bir hücresi boş 3 x 3 tahta</translation>
     </message>
+    <message>
+        <source>Animate moves</source>
+        <comment>3550</comment>
+        <extracomment>The board&apos;s context-menu item, checked while a moved block is seen gliding into the empty cell.</extracomment>
+        <translation>Hamleleri canlandır</translation>
+    </message>
+    <message>
+        <source>Keys and help</source>
+        <comment>3560</comment>
+        <extracomment>The board&apos;s context-menu item that opens the keys and help window (F1).</extracomment>
+        <translation>Tuşlar ve yardım</translation>
+    </message>
+    <message>
+        <source>Keys and Help</source>
+        <comment>3570</comment>
+        <extracomment>The keys and help window&apos;s title.</extracomment>
+        <translation>Tuşlar ve Yardım</translation>
+    </message>
+    <message>
+        <source>Keys</source>
+        <comment>3575</comment>
+        <extracomment>Heading of the keys and help window&apos;s list of keys.</extracomment>
+        <translation>Tuşlar</translation>
+    </message>
+    <message>
+        <source>Arrow keys</source>
+        <comment>3590</comment>
+        <extracomment>Key names in the keys and help window, as the keyboard labels them.</extracomment>
+        <translation>Ok tuşları</translation>
+    </message>
+    <message>
+        <source>Space</source>
+        <comment>3591</comment>
+        <translation>Boşluk</translation>
+    </message>
+    <message>
+        <source>H</source>
+        <comment>3592</comment>
+        <translation>H</translation>
+    </message>
+    <message>
+        <source>Ctrl+Z</source>
+        <comment>3593</comment>
+        <translation>Ctrl+Z</translation>
+    </message>
+    <message>
+        <source>Ctrl+Shift+Z, Ctrl+Y</source>
+        <comment>3594</comment>
+        <translation>Ctrl+Shift+Z, Ctrl+Y</translation>
+    </message>
+    <message>
+        <source>Ctrl+R</source>
+        <comment>3595</comment>
+        <translation>Ctrl+R</translation>
+    </message>
+    <message>
+        <source>Ctrl+B</source>
+        <comment>3596</comment>
+        <translation>Ctrl+B</translation>
+    </message>
+    <message>
+        <source>F1</source>
+        <comment>3597</comment>
+        <translation>F1</translation>
+    </message>
+    <message>
+        <source>Alt+%1</source>
+        <comment>3598</comment>
+        <extracomment>An access key: %1 the letter marked in a caption of the game window.</extracomment>
+        <translation>Alt+%1</translation>
+    </message>
+    <message>
+        <source>Alt+%1, Alt+%2, Alt+%3</source>
+        <comment>3599</comment>
+        <extracomment>The access keys of the three block-count options.</extracomment>
+        <translation>Alt+%1, Alt+%2, Alt+%3</translation>
+    </message>
+    <message>
+        <source>Esc</source>
+        <comment>3600</comment>
+        <translation>Esc</translation>
+    </message>
+    <message>
+        <source>Tab, Shift+Tab</source>
+        <comment>3601</comment>
+        <translation>Tab, Shift+Tab</translation>
+    </message>
+    <message>
+        <source>Slide the block beside the empty cell into it, the way the arrow points (on the board).</source>
+        <comment>3610</comment>
+        <extracomment>What each key does, beside its name.</extracomment>
+        <translation>Boş hücrenin yanındaki parçayı okun gösterdiği yönde boş hücreye kaydırır (tahtada).</translation>
+    </message>
+    <message>
+        <source>Deal a new game while none is running (on the board).</source>
+        <comment>3611</comment>
+        <translation>Oyun sürmüyorken yeni bir oyun dağıtır (tahtada).</translation>
+    </message>
+    <message>
+        <source>Hint: outline the block to move next.</source>
+        <comment>3612</comment>
+        <translation>İpucu: sıradaki hamlenin parçasını çerçeveler.</translation>
+    </message>
+    <message>
+        <source>Undo the last move.</source>
+        <comment>3613</comment>
+        <translation>Son hamleyi geri alır.</translation>
+    </message>
+    <message>
+        <source>Redo a move undone.</source>
+        <comment>3614</comment>
+        <translation>Geri alınan hamleyi yineler.</translation>
+    </message>
+    <message>
+        <source>Restart: the same deal again, moves and time from 0.</source>
+        <comment>3615</comment>
+        <translation>Yeniden başlatır: aynı dağılım, hamleler ve süre 0&apos;dan.</translation>
+    </message>
+    <message>
+        <source>Show the best results.</source>
+        <comment>3616</comment>
+        <translation>En iyi sonuçları gösterir.</translation>
+    </message>
+    <message>
+        <source>Show this window.</source>
+        <comment>3617</comment>
+        <translation>Bu pencereyi açar.</translation>
+    </message>
+    <message>
+        <source>Cut the photo into 3 x 3, 4 x 4 or 5 x 5 blocks.</source>
+        <comment>3618</comment>
+        <translation>Fotoğrafı 3 x 3, 4 x 4 ya da 5 x 5 parçaya böler.</translation>
+    </message>
+    <message>
+        <source>Show or hide the photo sample.</source>
+        <comment>3619</comment>
+        <translation>Fotoğraf örneğini gösterir ya da gizler.</translation>
+    </message>
+    <message>
+        <source>Save the game on exit, or not.</source>
+        <comment>3620</comment>
+        <translation>Oyunu çıkışta kaydeder ya da kaydetmez.</translation>
+    </message>
+    <message>
+        <source>Turn the sound off, or on again.</source>
+        <comment>3621</comment>
+        <translation>Sesleri kapatır ya da yeniden açar.</translation>
+    </message>
+    <message>
+        <source>Deal a new game.</source>
+        <comment>3622</comment>
+        <translation>Yeni bir oyun dağıtır.</translation>
+    </message>
+    <message>
+        <source>Choose another photo.</source>
+        <comment>3623</comment>
+        <translation>Başka bir fotoğraf seçtirir.</translation>
+    </message>
+    <message>
+        <source>About the program.</source>
+        <comment>3624</comment>
+        <translation>Program hakkında bilgi verir.</translation>
+    </message>
+    <message>
+        <source>Exit the program; in any other window, close it.</source>
+        <comment>3625</comment>
+        <translation>Programdan çıkar; başka bir pencerede o pencereyi kapatır.</translation>
+    </message>
+    <message>
+        <source>Move between the board and the other controls.</source>
+        <comment>3626</comment>
+        <translation>Tahta ile diğer denetimler arasında geçiş yapar.</translation>
+    </message>
+    <message>
+        <source>The hint outlines for a second the block that moves next on a shortest way to the whole photo (on 5 x 5, on a short way). It moves nothing and counts no move.</source>
+        <comment>3630</comment>
+        <extracomment>Under the heading 3200.</extracomment>
+        <translation>İpucu, tamamlanmış fotoğrafa giden en kısa yolda (5 x 5&apos;te kısa bir yolda) sıradaki parçayı bir saniye boyunca çerçeveler. Hiçbir parçayı kaydırmaz, hamle de saymaz.</translation>
+    </message>
+    <message>
+        <source>The best results keep, for each board size, the best time, the fewest moves and the number of games completed. A new record is told after the win; Ctrl+B shows them all.</source>
+        <comment>3631</comment>
+        <extracomment>Under the heading 3300.</extracomment>
+        <translation>En iyi sonuçlar, her tahta boyutu için en iyi süreyi, en az hamleyi ve tamamlanan oyun sayısını saklar. Yeni bir rekor kazandıktan sonra bildirilir; Ctrl+B hepsini gösterir.</translation>
+    </message>
 </context>
 </TS>

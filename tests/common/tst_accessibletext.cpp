@@ -36,6 +36,32 @@ private slots:
         QCOMPARE(plainCaption(caption), plain);
     }
 
+    void accessKeys_data()
+    {
+        QTest::addColumn<QString>("caption");
+        QTest::addColumn<QString>("key");
+        QTest::newRow("inside") << "Show ph&oto sample "
+                                << "O";
+        QTest::newRow("first, a digit") << "&3 x 3 Blocks "
+                                        << "3";
+        QTest::newRow("after a doubled mark") << "Salt && &Pepper"
+                                              << "P";
+        QTest::newRow("a doubled mark only") << "Salt && Pepper"
+                                             << "";
+        QTest::newRow("a mark at the end") << "Odd&"
+                                           << "";
+        QTest::newRow("a letter beyond ASCII") << QString::fromUtf8("Ü&ber ö&rnek") << "B";
+        QTest::newRow("none") << "Exit (Esc)"
+                              << "";
+    }
+
+    void accessKeys()
+    {
+        QFETCH(QString, caption);
+        QFETCH(QString, key);
+        QCOMPARE(accessKey(caption), key);
+    }
+
     void aDisplayIsReadWithItsValue()
     {
         QCOMPARE(namedValue(3040, QStringLiteral("12")), QStringLiteral("Moves: 12"));

@@ -182,7 +182,9 @@ private slots:
         QStringList texts;
         for (const QAction* action : popup->actions())
             texts << action->text();
-        QCOMPARE(texts, (QStringList { "Hint", "Best results...", "", "Undo", "Redo", "Restart" }));
+        QCOMPARE(texts,
+                 (QStringList { "Hint", "Best results...", "", "Undo", "Redo", "Restart", "",
+                                "Animate moves", "Keys and help" }));
         auto* hint = popup->findChild<QAction*>(QStringLiteral("HintAction"));
         QVERIFY(hint->isEnabled());
         QCOMPARE(hint->shortcut(), QKeySequence(Qt::Key_H));

@@ -1,9 +1,11 @@
 #include "about/hakkindaformu.h"
+#include "common/accessibletext.h"
 #include "common/resourcestring.h"
 #include "common/shared.h"
 #include "common/translations.h"
 #include "game/anaform.h"
 #include "game/rekorlarformu.h"
+#include "game/yardimformu.h"
 #include "photo/fotografsecformu.h"
 #include "support/testsupport.h"
 
@@ -29,19 +31,6 @@ QString captionOf(const QWidget* control)
         return frame->title();
     if (auto* label = qobject_cast<const QLabel*>(control))
         return label->text();
-    return QString();
-}
-
-// The letter after a single "&", lower-cased; none for a caption without one.
-QString accessKey(const QString& caption)
-{
-    for (qsizetype i = 0; i + 1 < caption.size(); ++i) {
-        if (caption[i] != u'&')
-            continue;
-        if (caption[i + 1] != u'&')
-            return caption[i + 1].toLower();
-        ++i;
-    }
     return QString();
 }
 
@@ -208,18 +197,23 @@ private slots:
         checkWindow(results, QStringLiteral("results"));
         results->close();
 
+        QPointer<YardımFormu> help = new YardımFormu(&game);
+        checkWindow(help, QStringLiteral("help"));
+        help->close();
+
         // The board's menu: its items are translated too.
         std::unique_ptr<QMenu> menu(game.boardMenu());
-        QList<QAction*> items;
-        for (QAction* action : menu->actions())
-            if (!action->isSeparator())
-                items << action;
-        QCOMPARE(items.size(), 5);
         const QSet<QString> english
             = currentLanguage().isEmpty() ? QSet<QString>() : translatedEnglish();
-        for (QAction* action : items)
+        int items = 0;
+        for (QAction* action : menu->actions()) {
+            if (action->isSeparator())
+                continue;
+            ++items;
             QVERIFY2(!action->text().isEmpty() && !english.contains(action->text()),
                      qPrintable(action->text()));
+        }
+        QCOMPARE(items, 7);
         QVERIFY(boxes.shown().isEmpty());
     }
 };

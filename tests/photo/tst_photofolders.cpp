@@ -42,6 +42,56 @@ private:
     QString base() const { return QFileInfo(m_dir.path()).canonicalFilePath(); }
 
 private slots:
+    void photoPlacesHomeThenPictures()
+    {
+        QVERIFY(QDir(base()).mkpath("ali/Bilder"));
+        const QString home = base() + "/ali";
+        // Paths as the desktop may give them: a trailing separator, a step up and back.
+        const QList<PhotoPlace> places
+            = photoPlaces(home + "/", "Home", home + "/Bilder/../Bilder/");
+        const QList<PhotoPlace> expected = { { "Home", home }, { "Bilder", home + "/Bilder" } };
+        QCOMPARE(places, expected);
+    }
+
+    void photoPlacesLeaveOutWhatCannotBeOpened()
+    {
+        QVERIFY(QDir(base()).mkpath("veli"));
+        const QString home = base() + "/veli";
+        touch(home + "/Pictures"); // a file, no folder
+        QCOMPARE(photoPlaces(home, "Home", home + "/Pictures"),
+                 (QList<PhotoPlace> { { "Home", home } }));
+        QCOMPARE(photoPlaces(home, "Home", home + "/Missing"),
+                 (QList<PhotoPlace> { { "Home", home } }));
+        // A desktop without a pictures folder names the home folder for it.
+        QCOMPARE(photoPlaces(home, "Home", home + "/"), (QList<PhotoPlace> { { "Home", home } }));
+        QVERIFY(QDir(home).mkdir("Resimler"));
+        QCOMPARE(photoPlaces(base() + "/nobody", "Home", home + "/Resimler"),
+                 (QList<PhotoPlace> { { "Resimler", home + "/Resimler" } }));
+        QVERIFY(photoPlaces(QString(), "Home", QString()).isEmpty());
+    }
+
+    void standardPlacesFollowTheDesktopsUserFolders()
+    {
+        // The desktop names the pictures folder in its user-dirs file, here in Turkish.
+        QVERIFY(QDir(base()).mkpath("ayse/Resimler"));
+        QVERIFY(QDir(base()).mkpath("ayse/config"));
+        const QString home = base() + "/ayse";
+        QFile dirs(home + "/config/user-dirs.dirs");
+        QVERIFY(dirs.open(QIODevice::WriteOnly));
+        dirs.write("XDG_PICTURES_DIR=\"$HOME/Resimler\"\n");
+        dirs.close();
+        const QByteArray oldHome = qgetenv("HOME");
+        const QByteArray oldConfig = qgetenv("XDG_CONFIG_HOME");
+        qputenv("HOME", QFile::encodeName(home));
+        qputenv("XDG_CONFIG_HOME", QFile::encodeName(home + "/config"));
+        const QList<PhotoPlace> places = standardPhotoPlaces();
+        qputenv("HOME", oldHome);
+        qputenv("XDG_CONFIG_HOME", oldConfig);
+        QCOMPARE(places.size(), 2);
+        QCOMPARE(places[0].path, home);
+        QVERIFY(!places[0].name.isEmpty());
+        QCOMPARE(places[1], (PhotoPlace { "Resimler", home + "/Resimler" }));
+    }
     void volumeRootFor_data()
     {
         QTest::addColumn<QString>("path");

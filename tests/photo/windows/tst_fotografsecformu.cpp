@@ -117,13 +117,14 @@ private:
     QString m_volumeB;
     QString m_appFolder; // without the trailing separator
     QStringList m_volumes;
+    QList<PhotoPlace> m_places;
 
     QString path(const QString& relative) const { return m_dir.path() + u'/' + relative; }
 
     QPointer<FotoğrafSeçFormu> openForm(bool show = true)
     {
-        QPointer<FotoğrafSeçFormu> form
-            = new FotoğrafSeçFormu(*m_game, [this] { return m_volumes; });
+        QPointer<FotoğrafSeçFormu> form = new FotoğrafSeçFormu(
+            *m_game, [this] { return m_volumes; }, [this] { return m_places; });
         if (show) {
             form->show();
             if (!QTest::qWaitForWindowExposed(form))
@@ -192,6 +193,11 @@ private slots:
         // Volumes stand in for mounts: the real root, the two folders, and one that is gone.
         m_volumes
             = { QStringLiteral("/"), m_volumeA, m_volumeB, path(QStringLiteral("unplugged")) };
+        // The player's folders, which every test finds above the volumes.
+        QVERIFY(QDir().mkpath(path(QStringLiteral("ali/Resimler"))));
+        m_places = { { QStringLiteral("Home"), path(QStringLiteral("ali")) },
+                     { QStringLiteral("Resimler"), path(QStringLiteral("ali/Resimler")) } };
+        QVERIFY(quadrants(QSize(30, 30)).save(path(QStringLiteral("ali/Resimler/cat.jpg"))));
 
         const QString folder = m_appFolder + u'/';
         QVERIFY(quadrants(QSize(300, 60)).save(folder + QStringLiteral("wide.jpg")));
@@ -321,6 +327,61 @@ private slots:
         }
         // Reaching the file list by key loads nothing.
         QVERIFY(form->OrjinalFotoğrafKutusu.isNull());
+        delete form;
+    }
+
+    void playersFoldersStandAboveTheVolumes()
+    {
+        QPointer<FotoğrafSeçFormu> form = openForm();
+        QStringList shown;
+        for (int i = 0; i < form->SürücüListesi->count(); ++i)
+            shown << form->SürücüListesi->itemText(i);
+        QStringList expected = { QStringLiteral("Home"), QStringLiteral("Resimler") };
+        for (const QString& volume : std::as_const(m_volumes))
+            expected << QDir::toNativeSeparators(volume);
+        QCOMPARE(shown, expected);
+        QCOMPARE(form->placeCount(), 2);
+        // The designed start is unchanged: the program's folder on its volume.
+        QCOMPARE(form->selectedVolume(), m_volumeA);
+        QCOMPARE(form->KlasörListesi->path(), m_appFolder);
+        delete form;
+    }
+
+    void choosingPicturesIsADriveChangeToIt()
+    {
+        FakeMessageBoxes boxes;
+        QPointer<FotoğrafSeçFormu> form = openForm();
+        // By keyboard, as a player does: the drive list's key, then up to the top and one down.
+        QTest::keyClick(form, Qt::Key_V, Qt::AltModifier);
+        QCOMPARE(QApplication::focusWidget(), form->SürücüListesi);
+        QTest::keyClick(form->SürücüListesi, Qt::Key_Home);
+        QTest::keyClick(form->SürücüListesi, Qt::Key_Down);
+        const QString pictures = path(QStringLiteral("ali/Resimler"));
+        QCOMPARE(form->selectedVolume(), pictures);
+        QCOMPARE(form->KlasörListesi->path(), pictures);
+        QCOMPARE(form->DosyaListesi->path(), pictures);
+        QCOMPARE(form->DosyaListesi->count(), 1);
+        QCOMPARE(form->DosyaListesi->item(0)->text(), QStringLiteral("cat.jpg"));
+        QVERIFY(boxes.shown().isEmpty());
+        form->close();
+        QCOMPARE(storedFolder(), pictures);
+    }
+
+    void aPlaceGoneMeanwhileIsADriveThatCannotBeRead()
+    {
+        FakeMessageBoxes boxes;
+        const QString gone = path(QStringLiteral("gone"));
+        QVERIFY(QDir().mkpath(gone));
+        const QList<PhotoPlace> kept = m_places;
+        m_places.append({ QStringLiteral("Gone"), gone });
+        QPointer<FotoğrafSeçFormu> form = openForm();
+        m_places = kept;
+        QVERIFY(QDir(gone).removeRecursively());
+        form->SürücüListesi->setCurrentIndex(form->SürücüListesi->findData(gone));
+        QCOMPARE(boxes.shown().size(), 1);
+        QCOMPARE(boxes.shown().first().text, QStringLiteral("Cannot read drive!"));
+        QCOMPARE(form->selectedVolume(), m_volumeA);
+        QCOMPARE(form->KlasörListesi->path(), m_volumeA);
         delete form;
     }
 
