@@ -13,11 +13,12 @@ DESKTOP_PACKAGES := desktop-file-utils appstream librsvg2-bin groff-base dpkg-de
 # compile the translations at build time; Qt's own catalogues (qt6-translations-l10n) translate
 # its buttons. The tests of window placement run on an X server of their own (Xvfb) with openbox
 # managing it; the crash test plays the program there through the X client library.
-# clang-format checks the code's layout (`make format-check`, part of CI).
+# clang-format checks the code's layout (`make format-check`, part of CI); ccache keeps a
+# rebuild of what any checkout compiled before short.
 PACKAGES := cmake ninja-build g++ make pkg-config qt6-base-dev qt6-base-dev-tools \
             qt6-multimedia-dev libqt6multimedia6 libpulse0 libgl-dev fonts-liberation \
             qt6-tools-dev qt6-l10n-tools qt6-translations-l10n xvfb xauth openbox clang-format \
-            libxcb1-dev \
+            libxcb1-dev ccache \
             $(DESKTOP_PACKAGES)
 # Only `make bench` needs these: djpeg (the floor of a JPEG decode), GNU time (a program's own
 # peak memory), Xvfb with xauth for xvfb-run, and the X client library's headers (the
