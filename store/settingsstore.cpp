@@ -331,7 +331,8 @@ void sweepLeftovers(const QString& filePath)
               .entryInfoList({ prefix + QStringLiteral("??????") },
                              QDir::Files | QDir::Hidden | QDir::System | QDir::NoSymLinks);
     for (const QFileInfo& candidate : candidates) {
-        const QStringView suffix = QStringView(candidate.fileName()).sliced(prefix.size());
+        const QString name = candidate.fileName();
+        const QStringView suffix = QStringView(name).sliced(prefix.size());
         const bool named = std::all_of(suffix.begin(), suffix.end(), [](QChar c) {
             return (c >= u'a' && c <= u'z') || (c >= u'A' && c <= u'Z') || (c >= u'0' && c <= u'9');
         });

@@ -364,9 +364,11 @@ private slots:
             QCOMPARE(photo.pixels().pixelColor(35, 15).blue() > 200, true);
         }
         // One pixel, as a GIF: Qt reads it, nobody here writes it.
-        const QByteArray gif("GIF89a\x01\x00\x01\x00\x80\x00\x00\xff\x00\x00\x00\x00\x00,"
-                             "\x00\x00\x00\x00\x01\x00\x01\x00\x00\x02\x02D\x01\x00;",
-                             43);
+        // (A hex escape takes every hex digit after it: "D" stands apart from "\x02".)
+        static const char gifBytes[] = "GIF89a\x01\x00\x01\x00\x80\x00\x00\xff\x00\x00\x00\x00\x00,"
+                                       "\x00\x00\x00\x00\x01\x00\x01\x00\x00\x02\x02"
+                                       "D\x01\x00;";
+        const QByteArray gif(gifBytes, sizeof gifBytes - 1);
         QFile gifFile(file(QStringLiteral("kind-gif.dat")));
         QVERIFY(gifFile.open(QIODevice::WriteOnly));
         gifFile.write(gif);
