@@ -9,6 +9,9 @@ DESKTOP_PACKAGES := desktop-file-utils appstream librsvg2-bin groff-base dpkg-de
 # Sound: Debian's Qt 6.4 Multimedia plays audio through PulseAudio's client library, built into
 # libqt6multimedia6 (no backend plugin is loaded for it); a desktop's sound server (PipeWire or
 # PulseAudio) gives it the output devices. A machine without one has no device and stays silent.
+# Qt looks for the server once, so the sound module also asks it directly (libpulse-dev); its
+# test starts a PulseAudio server of its own, installed here unless PipeWire serves the desktop
+# (the two servers' packages exclude each other; there the test is skipped).
 # Languages: lupdate and lrelease (qt6-l10n-tools) with their CMake functions (qt6-tools-dev)
 # compile the translations at build time; Qt's own catalogues (qt6-translations-l10n) translate
 # its buttons. The tests of window placement run on an X server of their own (Xvfb) with openbox
@@ -19,8 +22,10 @@ DESKTOP_PACKAGES := desktop-file-utils appstream librsvg2-bin groff-base dpkg-de
 PACKAGES := cmake ninja-build g++ make pkg-config qt6-base-dev qt6-base-dev-tools \
             qt6-multimedia-dev libqt6multimedia6 libpulse0 libgl-dev fonts-liberation \
             qt6-tools-dev qt6-l10n-tools qt6-translations-l10n xvfb xauth openbox clang-format \
-            libxcb1-dev ccache lld \
+            libxcb1-dev ccache lld libpulse-dev $(SOUND_SERVER) \
             $(DESKTOP_PACKAGES)
+SOUND_SERVER := $(shell dpkg-query -W -f='$${Status}' pipewire-pulse 2>/dev/null | \
+                  grep -q "install ok installed" || echo pulseaudio pulseaudio-utils)
 # Only `make bench` needs these: djpeg (the floor of a JPEG decode), GNU time (a program's own
 # peak memory), Xvfb with xauth for xvfb-run, and the X client library's headers (the
 # start-up timing watches the server for the window).

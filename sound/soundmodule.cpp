@@ -1,5 +1,9 @@
-// The sound module: PCM played through Qt Multimedia's default output device.
+// The sound module: PCM played through Qt Multimedia's default output device, or, where Qt has
+// none, through the sound server asked directly.
 #include "sound/pcmoutput.h"
+#ifdef TESSEL_SOUND_SERVER
+#include "sound/soundserver.h"
+#endif
 
 #include <QAudioDevice>
 #include <QAudioFormat>
@@ -19,10 +23,23 @@ class SystemPcmOutput : public PcmOutput
 public:
     ~SystemPcmOutput() override { stop(); }
 
-    int deviceCount() override { return static_cast<int>(QMediaDevices::audioOutputs().size()); }
+    int deviceCount() override
+    {
+        const int devices = static_cast<int>(QMediaDevices::audioOutputs().size());
+#ifdef TESSEL_SOUND_SERVER
+        // Asked only while Qt has no device, so a sound where it has one costs no more.
+        m_serverSinks = devices > 0 ? 0 : soundServerSinkCount();
+        return devices > 0 ? devices : m_serverSinks;
+#else
+        return devices;
+#endif
+    }
 
     void stop() override
     {
+#ifdef TESSEL_SOUND_SERVER
+        m_server.stop();
+#endif
         if (m_sink) {
             m_sink->stop();
             m_sink.reset();
@@ -41,6 +58,12 @@ public:
                                    : wave.bitsPerSample == 16 ? QAudioFormat::Int16
                                                               : QAudioFormat::Int32);
         const QAudioDevice device = QMediaDevices::defaultAudioOutput();
+#ifdef TESSEL_SOUND_SERVER
+        if (device.isNull() && m_serverSinks > 0) {
+            m_server.play(wave, samples, size);
+            return;
+        }
+#endif
         if (device.isNull() || !device.isFormatSupported(format))
             return;
         // A view of the caller's bytes, not a copy.
@@ -56,6 +79,10 @@ private:
     QByteArray m_samples;
     QBuffer m_buffer;
     std::unique_ptr<QAudioSink> m_sink;
+#ifdef TESSEL_SOUND_SERVER
+    SoundServerPlayer m_server;
+    int m_serverSinks = 0; // when last asked
+#endif
 };
 
 } // namespace

@@ -7,6 +7,9 @@
 
 #include <QCheckBox>
 #include <QLibrary>
+#include <QProcess>
+#include <QScopeGuard>
+#include <QStandardPaths>
 #include <QTemporaryDir>
 #include <QtEndian>
 #include <QtTest>
@@ -61,13 +64,35 @@ double peak(const QByteArray& wave, const WaveFormat& format)
     return highest / 32768.0;
 }
 
+// The sound server's devices and streams, as its own client tool lists them.
+QString serverList(const QString& what)
+{
+    QProcess pactl;
+    pactl.start(QStringLiteral("pactl"), { QStringLiteral("list"), what });
+    pactl.waitForFinished(5000);
+    return QString::fromUtf8(pactl.readAllStandardOutput());
+}
+
 } // namespace
 
 class TestGameSound : public QObject
 {
     Q_OBJECT
 
+    QTemporaryDir m_runtime;
+    QString m_socket;
+
 private slots:
+    // No sound server is reachable but the one a test starts: the address the audio layer asks
+    // for is in a folder of this test's own, where nothing listens until then.
+    void initTestCase()
+    {
+        QVERIFY(m_runtime.isValid());
+        m_socket = m_runtime.filePath(QStringLiteral("native"));
+        qputenv("PULSE_SERVER", "unix:" + QFile::encodeName(m_socket));
+        qputenv("XDG_RUNTIME_DIR", QFile::encodeName(m_runtime.path()));
+    }
+
     void waveHeader_data()
     {
         QTest::addColumn<QByteArray>("image");
@@ -236,6 +261,58 @@ private slots:
         pcm->stop();
         // The system output the window uses asks the same module.
         QCOMPARE(makeSystemSoundOutput()->deviceCount(), pcm->deviceCount());
+    }
+
+    // Qt's audio layer looks for the sound server once: a server that starts after the first
+    // sound found none (a session still coming up) must still be heard.
+    void aSoundServerThatStartsAfterTheFirstSoundIsUsed()
+    {
+        const QString pulseaudio = QStandardPaths::findExecutable(QStringLiteral("pulseaudio"));
+        if (pulseaudio.isEmpty()
+            || QStandardPaths::findExecutable(QStringLiteral("pactl")).isEmpty())
+            QSKIP("No PulseAudio server to start here (make deps installs one unless PipeWire "
+                  "serves the desktop)");
+        QLibrary module(soundModulePath());
+        auto create = reinterpret_cast<CreatePcmOutput>(module.resolve(createPcmOutputName));
+        QVERIFY2(create, qPrintable(module.errorString()));
+        std::unique_ptr<PcmOutput> pcm(create());
+        QCOMPARE(pcm->deviceCount(), 0);
+
+        QProcess server;
+        server.setProcessChannelMode(QProcess::ForwardedErrorChannel);
+        server.start(pulseaudio,
+                     { QStringLiteral("-n"), QStringLiteral("--daemonize=no"),
+                       QStringLiteral("--exit-idle-time=-1"), QStringLiteral("--use-pid-file=no"),
+                       QStringLiteral("--log-level=error"),
+                       QStringLiteral("--load=module-null-sink sink_name=tessel_test"),
+                       QStringLiteral("--load=module-native-protocol-unix auth-anonymous=1 socket=")
+                           + m_socket });
+        QVERIFY(server.waitForStarted());
+        const auto endServer = qScopeGuard([&] {
+            server.terminate();
+            if (!server.waitForFinished(5000))
+                server.kill();
+        });
+        QTRY_VERIFY_WITH_TIMEOUT(serverList(QStringLiteral("sinks")).contains(u"tessel_test"),
+                                 10000);
+
+        QCOMPARE(pcm->deviceCount(), 1);
+        const QByteArray wave = gameSoundBytes(QStringLiteral("TEBRIK"));
+        const std::optional<WaveFormat> header = readWaveHeader(wave);
+        QVERIFY(header);
+        pcm->play(*header, wave.constData() + header->dataOffset, header->dataSize);
+        // The server plays it: the game's stream feeds its sink, in the wave's own format...
+        QTRY_VERIFY_WITH_TIMEOUT(
+            serverList(QStringLiteral("sink-inputs")).contains(u"media.name = \"Game sound\""),
+            5000);
+        const QString stream = serverList(QStringLiteral("sink-inputs"));
+        QVERIFY2(stream.contains(
+                     QStringLiteral("%1ch %2Hz").arg(header->channels).arg(header->sampleRate)),
+                 qPrintable(stream));
+        // ...and a stop ends it.
+        pcm->stop();
+        QTRY_VERIFY_WITH_TIMEOUT(!serverList(QStringLiteral("sink-inputs")).contains(u"Game sound"),
+                                 5000);
     }
 };
 
