@@ -1,5 +1,5 @@
 # Two commands: `make run` and `make test`. Both install what a fresh Debian 12 machine lacks.
-.PHONY: run test test-core test-debug configure build deps bench-deps bench install package format \
+.PHONY: run test test-core test-debug debug-build configure build deps bench-deps bench install package format \
         format-check layers clean fuzz-deps fuzz-build fuzz fuzz-regress translations
 
 # The installation's checks: the desktop entry's and metainfo's validators, a second SVG
@@ -127,18 +127,26 @@ fuzz: fuzz-build
 	    echo "fuzz_$$t: $$(grep -E '^#[0-9]+[[:space:]]+DONE' build-fuzz/fuzz-$$t.log | tail -n 1)"; \
 	done
 
-# Every target over its corpus once, the crashes found before included: seconds.
-fuzz-regress: fuzz-build
-	$(need_fuzzers)
-	@for t in $(FUZZERS); do \
-	    ./build-fuzz/fuzz_$$t fuzz/corpus/$$t/* > build-fuzz/regress-$$t.log 2>&1 \
-	        || { tail -n 60 build-fuzz/regress-$$t.log; exit 1; }; \
+# Every target over its corpus once, the crashes found before included: seconds. The sanitizer
+# build's targets replay the files without libFuzzer, so no second instrumented build is needed
+# (its leak check and options as the tests').
+REGRESS_FUZZERS ?= $(shell cat build-debug/fuzzers.txt 2>/dev/null)
+SANITIZER_OPTIONS := ASAN_OPTIONS=detect_leaks=1:abort_on_error=1 \
+    LSAN_OPTIONS=suppressions=$(CURDIR)/tests/lsan.supp:print_suppressions=0 \
+    UBSAN_OPTIONS=print_stacktrace=1:halt_on_error=1
+fuzz-regress: debug-build
+	@[ -n "$(strip $(REGRESS_FUZZERS))" ] || { echo "No fuzz targets: build-debug/fuzzers.txt is missing or empty" >&2; exit 1; }
+	@for t in $(REGRESS_FUZZERS); do \
+	    $(SANITIZER_OPTIONS) ./build-debug/fuzz_$$t fuzz/corpus/$$t/* > build-debug/regress-$$t.log 2>&1 \
+	        || { tail -n 60 build-debug/regress-$$t.log; exit 1; }; \
 	    echo "fuzz_$$t: $$(ls fuzz/corpus/$$t | wc -l) inputs, no fault"; \
 	done
 
-test-debug: deps
+debug-build: deps
 	cmake --preset debug -DTESSEL_WERROR=$(WERROR)
 	cmake --build --preset debug
+
+test-debug: debug-build
 	ctest --preset debug
 
 # Brings resources/translations/*.ts up to date with the string table and the desktop entry's

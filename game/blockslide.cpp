@@ -53,7 +53,7 @@ QPointF BlockSlide::blockPosition() const
 {
     double progress = 1.0;
     if (sliding())
-        progress = m_clock.isValid() ? slideProgress(m_clock.elapsed(), durationMs) : 0.0;
+        progress = m_clock.isValid() ? slideProgress(m_clock.elapsed(), m_duration) : 0.0;
     return slidePosition(m_from.topLeft(), m_to.topLeft(), progress, devicePixelRatioF());
 }
 
@@ -61,7 +61,7 @@ void BlockSlide::frame()
 {
     if (!m_clock.isValid())
         m_clock.start();
-    if (m_clock.elapsed() >= durationMs) {
+    if (m_clock.elapsed() >= m_duration) {
         finish();
         return;
     }

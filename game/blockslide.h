@@ -37,6 +37,10 @@ public:
     // Where the block's top left is drawn now, in the board's coordinates.
     QPointF blockPosition() const;
 
+    // The length of the glides that start after this; durationMs unless a test slows them to
+    // see their frames on a busy machine.
+    void setDuration(int ms) { m_duration = ms; }
+
 protected:
     void paintEvent(QPaintEvent* event) override;
 
@@ -45,6 +49,7 @@ private:
 
     QTimer* m_frames;
     QElapsedTimer m_clock;
+    int m_duration = durationMs;
     QPixmap m_block;
     QRect m_from;
     QRect m_to;

@@ -1,0 +1,29 @@
+// Runs a fuzz target once over each file named, as libFuzzer does when handed files, for a
+// compiler without libFuzzer: the sanitizer build replays the corpora with this.
+#include <cstddef>
+#include <cstdint>
+#include <cstdio>
+#include <fstream>
+#include <iterator>
+#include <vector>
+
+extern "C" int LLVMFuzzerInitialize(int* argc, char*** argv);
+extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size);
+
+int main(int argc, char** argv)
+{
+    LLVMFuzzerInitialize(&argc, &argv);
+    for (int i = 1; i < argc; ++i) {
+        std::ifstream file(argv[i], std::ios::binary);
+        if (!file) {
+            std::fprintf(stderr, "cannot read %s\n", argv[i]);
+            return 1;
+        }
+        const std::vector<char> bytes { std::istreambuf_iterator<char>(file),
+                                        std::istreambuf_iterator<char>() };
+        LLVMFuzzerTestOneInput(reinterpret_cast<const std::uint8_t*>(bytes.data()),
+                               bytes.size());
+    }
+    std::printf("%d inputs replayed\n", argc - 1);
+    return 0;
+}
