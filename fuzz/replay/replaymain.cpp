@@ -21,8 +21,7 @@ int main(int argc, char** argv)
         }
         const std::vector<char> bytes { std::istreambuf_iterator<char>(file),
                                         std::istreambuf_iterator<char>() };
-        LLVMFuzzerTestOneInput(reinterpret_cast<const std::uint8_t*>(bytes.data()),
-                               bytes.size());
+        LLVMFuzzerTestOneInput(reinterpret_cast<const std::uint8_t*>(bytes.data()), bytes.size());
     }
     std::printf("%d inputs replayed\n", argc - 1);
     return 0;
