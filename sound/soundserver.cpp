@@ -77,20 +77,20 @@ int soundServerSinkCount()
 void SoundServerPlayer::play(const WaveFormat& format, const char* samples, qsizetype size)
 {
     stop();
-    pa_sample_spec spec;
-    spec.format = format.bitsPerSample == 8 ? PA_SAMPLE_U8
-        : format.bitsPerSample == 16        ? PA_SAMPLE_S16LE
-                                            : PA_SAMPLE_S32LE;
-    spec.rate = quint32(format.sampleRate);
-    spec.channels = quint8(format.channels);
+    pa_sample_spec sampleFormat;
+    sampleFormat.format = format.bitsPerSample == 8 ? PA_SAMPLE_U8
+        : format.bitsPerSample == 16                ? PA_SAMPLE_S16LE
+                                                    : PA_SAMPLE_S32LE;
+    sampleFormat.rate = quint32(format.sampleRate);
+    sampleFormat.channels = quint8(format.channels);
     if (format.channels <= 0 || format.channels > int(PA_CHANNELS_MAX)
-        || !pa_sample_spec_valid(&spec) || size <= 0)
+        || !pa_sample_spec_valid(&sampleFormat) || size <= 0)
         return;
     m_stop = false;
-    m_thread = std::thread([this, spec, samples, size] {
+    m_thread = std::thread([this, sampleFormat, samples, size] {
         int error = 0;
         pa_simple* stream = pa_simple_new(nullptr, "Tessel", PA_STREAM_PLAYBACK, nullptr,
-                                          "Game sound", &spec, nullptr, nullptr, &error);
+                                          "Game sound", &sampleFormat, nullptr, nullptr, &error);
         if (!stream)
             return;
         // In small pieces, so that a new sound need not wait for this one.
@@ -101,9 +101,9 @@ void SoundServerPlayer::play(const WaveFormat& format, const char* samples, qsiz
                 break;
         // The server holds the rest; freeing the stream would cut it off, so wait for it to be
         // heard unless stopped (and no longer than the sound lasts, and a second).
-        const qsizetype frame = qsizetype(pa_frame_size(&spec));
+        const qsizetype frame = qsizetype(pa_frame_size(&sampleFormat));
         const auto end = Clock::now() + std::chrono::seconds(1)
-            + std::chrono::microseconds(qint64(size / frame) * 1000000 / spec.rate);
+            + std::chrono::microseconds(qint64(size / frame) * 1000000 / sampleFormat.rate);
         while (!m_stop && Clock::now() < end) {
             const pa_usec_t left = pa_simple_get_latency(stream, &error);
             if (left == pa_usec_t(-1) || left == 0)
