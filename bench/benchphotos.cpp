@@ -1,5 +1,7 @@
 #include "benchphotos.h"
 
+#include "support/coresupport.h"
+
 #include <QBuffer>
 #include <QDir>
 #include <QFile>
@@ -63,39 +65,6 @@ bool writeJpeg(const QImage& image, const QString& path, bool progressive)
     return writer.write(image);
 }
 
-void put16(QByteArray& out, int value)
-{
-    const auto v = qToLittleEndian<quint16>(quint16(value));
-    out.append(reinterpret_cast<const char*>(&v), 2);
-}
-
-void put32(QByteArray& out, qint64 value)
-{
-    const auto v = qToLittleEndian<quint32>(quint32(value));
-    out.append(reinterpret_cast<const char*>(&v), 4);
-}
-
-QByteArray bitmapHeaders(int width, int height)
-{
-    const qint64 pixelBytes = (qint64(width) * 24 + 31) / 32 * 4 * height;
-    QByteArray out("BM");
-    put32(out, 54 + pixelBytes);
-    put32(out, 0);
-    put32(out, 54);
-    put32(out, 40);
-    put32(out, width);
-    put32(out, height);
-    put16(out, 1);
-    put16(out, 24);
-    put32(out, 0);
-    put32(out, pixelBytes);
-    put32(out, 2835);
-    put32(out, 2835);
-    put32(out, 0);
-    put32(out, 0);
-    return out;
-}
-
 // An uncompressed 24-bit bitmap, rows from the bottom, written a row at a time.
 bool writeBitmap(const QImage& image, const QString& path)
 {
@@ -104,7 +73,7 @@ bool writeBitmap(const QImage& image, const QString& path)
         return false;
     const int w = image.width();
     const qint64 stride = (qint64(w) * 24 + 31) / 32 * 4;
-    if (file.write(bitmapHeaders(w, image.height())) != 54)
+    if (file.write(tessel::test::bitmapHeaderOnly(w, image.height())) != 54)
         return false;
     QByteArray row(stride, '\0');
     for (int y = image.height() - 1; y >= 0; --y) {
@@ -176,7 +145,7 @@ bool makeBenchPhotos(const QString& folder, BenchPhotos& photos)
     return writeJpeg(warm, photos.warmJpeg, false) && writeBitmap(warm, photos.warmBitmap)
         && writeJpeg(detailedPhoto(QSize(8, 8)), photos.tinyJpeg, false)
         && writeFile(photos.jpegBomb, jpegHeaderOnly(65000, 65000))
-        && writeFile(photos.bitmapBomb, bitmapHeaders(65000, 65000));
+        && writeFile(photos.bitmapBomb, tessel::test::bitmapHeaderOnly(65000, 65000));
 }
 
 bool makeCameraJpeg(const QString& path)
