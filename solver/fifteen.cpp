@@ -34,7 +34,8 @@ std::string signatureOf(const FifteenDatabases::Partition& partition)
 // index (rankPlacement of its blocks' cells) changes with one block's move by a few terms only:
 // a sideways move shifts that block's digit, an upward or downward one also the digits of the
 // group's blocks on the three cells passed over. The mirror board's indices follow the mirror
-// move, sideways where this board's is up or down.
+// move, sideways where this board's is up or down. The terms come from tables made once, so that
+// a move's new index takes a few additions and no branch.
 class Search
 {
 public:
@@ -66,15 +67,25 @@ public:
                 m_distance[t][c] = uint8_t(std::abs(c / side - (t - 1) / side)
                                            + std::abs(c % side - (t - 1) % side));
         }
-        for (int c = 0; c < cellCount; ++c) {
-            int count = 0;
-            for (int next : { c - side, c + side, c - 1, c + 1 }) {
-                const bool inside = next >= 0 && next < cellCount
-                    && (next / side == c / side || next % side == c % side);
-                if (inside)
-                    m_neighbours[c][count++] = int8_t(next);
+        // What a block's index digit gains as it slides down past block u of its own group (up:
+        // the opposite): one cell less to count past an earlier block of the group, or, past a
+        // later one, that block's digit counts one more cell taken before it.
+        for (int t = 1; t < cellCount; ++t) {
+            const Tile mt = m_mirrorTile[t];
+            for (int u = 1; u < cellCount; ++u) {
+                m_pass[t][u] = passing(Tile(t), Tile(u));
+                m_mirrorPass[t][u] = passing(mt, m_mirrorTile[u]);
             }
-            m_neighbourCount[c] = uint8_t(count);
+        }
+        for (int blank = 0; blank < cellCount; ++blank) {
+            int count = 0;
+            for (int from : { blank - side, blank + side, blank - 1, blank + 1 }) {
+                const bool inside = from >= 0 && from < cellCount
+                    && (from / side == blank / side || from % side == blank % side);
+                if (inside)
+                    m_moves[blank][count++] = slide(from, blank);
+            }
+            m_moveCount[blank] = uint8_t(count);
         }
     }
 
@@ -87,45 +98,47 @@ public:
         for (int c = 0; c < cellCount && notFirst != 0; ++c)
             if (board.cells[size_t(c)] == notFirst)
                 barredCell = c;
+        uint8_t tilePos[cellCount];
         for (int c = 0; c < cellCount; ++c) {
             m_cellTile[c] = board.cells[size_t(c)];
-            m_tilePos[m_cellTile[c]] = uint8_t(c);
+            tilePos[m_cellTile[c]] = uint8_t(c);
         }
-        m_blank = m_tilePos[0];
-        m_manhattan = 0;
+        const int blank = tilePos[0];
+        int manhattan = 0;
         for (int t = 1; t < cellCount; ++t)
-            m_manhattan += m_distance[t][m_tilePos[t]];
-        m_sum = m_mirrorSum = 0;
+            manhattan += m_distance[t][tilePos[t]];
+        int sum = 0, mirrorSum = 0;
         for (int g = 0; g < m_groupCount; ++g) {
             uint8_t cells[8], mirrorCells[8];
             for (int i = 0; i < m_groupSize[g]; ++i) {
                 const Tile t = m_groupTiles[g][i];
-                cells[i] = m_tilePos[t];
+                cells[i] = tilePos[t];
                 // The mirror board holds block t where this board holds t's mirror block.
-                mirrorCells[i] = uint8_t(mirrorCell(m_tilePos[m_mirrorTile[t]]));
+                mirrorCells[i] = uint8_t(mirrorCell(tilePos[m_mirrorTile[t]]));
             }
             m_index[g] = rankPlacement(cells, m_groupSize[g], cellCount);
             m_mirrorIndex[g] = rankPlacement(mirrorCells, m_groupSize[g], cellCount);
             m_excess[g] = halfExcess(g, m_index[g]);
             m_mirrorExcess[g] = halfExcess(g, m_mirrorIndex[g]);
-            m_sum += m_excess[g];
-            m_mirrorSum += m_mirrorExcess[g];
+            sum += m_excess[g];
+            mirrorSum += m_mirrorExcess[g];
         }
-        const int rootH = m_manhattan + 2 * std::max(m_sum, m_mirrorSum);
+        const int rootH = manhattan + 2 * std::max(sum, mirrorSum);
         const bool unit = m_weight.numerator == m_weight.denominator;
         int bound = m_weight.numerator * rootH;
         if (unit) {
             // No solution is shorter than minLength: the iterations below it would find nothing.
             bound = std::max(bound, minLength * m_weight.denominator);
-            if (bound > maxLength * m_weight.denominator && m_manhattan != 0)
+            if (bound > maxLength * m_weight.denominator && manhattan != 0)
                 return solution;
         }
         for (;;) {
             m_nextBound = std::numeric_limits<int>::max();
             m_path.clear();
-            if (m_manhattan == 0
-                || (unit ? depthFirst<true>(0, bound, barredCell)
-                         : depthFirst<false>(0, bound, barredCell))) {
+            if (manhattan == 0
+                || (unit ? depthFirst<true>(0, bound, blank, barredCell, manhattan, sum, mirrorSum)
+                         : depthFirst<false>(0, bound, blank, barredCell, manhattan, sum,
+                                             mirrorSum))) {
                 solution.found = true;
                 solution.shortest = m_weight.numerator == m_weight.denominator;
                 solution.moves = m_path;
@@ -149,62 +162,74 @@ private:
         return (m_table[g][index >> 1] >> ((index & 1) * 4)) & 15;
     }
 
-    // The index of block t's group once t moves from cell `from` to `to` on this board.
-    uint32_t movedIndex(Tile t, int from, int to) const
+    // One block's slide from a cell into the empty one, with the cells it passes over in
+    // reading order (an upward or downward slide passes three; a sideways one none, which point
+    // at the spare cell beyond the board that holds no block), and the same on the mirror board.
+    struct Slide
     {
-        const int g = m_groupOf[t];
-        const int slot = m_slotOf[t];
-        int64_t change = int64_t(to - from) * m_weightOf[t];
-        if (to - from == side || from - to == side) {
-            const int step = to > from ? 1 : -1;
-            const int low = std::min(from, to);
-            for (int c = low + 1; c < low + side; ++c) {
-                const Tile u = m_cellTile[c];
-                if (m_groupOf[u] != g)
-                    continue;
-                // A block before t in the group: t's digit counts one cell less or more. A block
-                // after it: its own digit counts t no more, or now.
-                if (m_slotOf[u] < slot)
-                    change -= step * int64_t(m_weightOf[t]);
-                else
-                    change += step * int64_t(m_weightOf[u]);
-            }
+        int8_t from;
+        int8_t step; // +1 when the block's cell number grows, -1 when it falls
+        int8_t mirrorStep;
+        int8_t change, mirrorChange; // of the block's cell, on this board and on the mirror
+        uint8_t passed[3];
+        uint8_t mirrorPassed[3]; // this board's cells that lie between on the mirror board
+    };
+
+    static Slide slide(int from, int to)
+    {
+        Slide move {};
+        move.from = int8_t(from);
+        move.step = int8_t(to > from ? 1 : -1);
+        move.change = int8_t(to - from);
+        const int mirrorFrom = mirrorCell(from), mirrorTo = mirrorCell(to);
+        move.mirrorStep = int8_t(mirrorTo > mirrorFrom ? 1 : -1);
+        move.mirrorChange = int8_t(mirrorTo - mirrorFrom);
+        for (int i = 0; i < 3; ++i) {
+            const bool vertical = std::abs(to - from) == side;
+            move.passed[i] = uint8_t(vertical ? std::min(from, to) + 1 + i : spareCell);
+            const bool mirrorVertical = std::abs(mirrorTo - mirrorFrom) == side;
+            move.mirrorPassed[i] = uint8_t(
+                mirrorVertical ? mirrorCell(std::min(mirrorFrom, mirrorTo) + 1 + i) : spareCell);
         }
-        return uint32_t(int64_t(m_index[g]) + change);
+        return move;
     }
 
-    // The same on the mirror board, where t's mirror block moves between the mirror cells.
-    uint32_t movedMirrorIndex(Tile t, int from, int to) const
+    int32_t passing(Tile t, Tile u) const
+    {
+        if (m_groupOf[u] != m_groupOf[t])
+            return 0;
+        return m_slotOf[u] < m_slotOf[t] ? -int32_t(m_weightOf[t]) : int32_t(m_weightOf[u]);
+    }
+
+    // The index of block t's group once t slides by `move` on this board.
+    uint32_t movedIndex(Tile t, const Slide& move) const
+    {
+        const int32_t* pass = m_pass[t];
+        const int32_t passed = pass[m_cellTile[move.passed[0]]] + pass[m_cellTile[move.passed[1]]]
+            + pass[m_cellTile[move.passed[2]]];
+        return uint32_t(int32_t(m_index[m_groupOf[t]]) + move.change * int32_t(m_weightOf[t])
+                        + move.step * passed);
+    }
+
+    // The same on the mirror board, where t's mirror block slides between the mirror cells.
+    uint32_t movedMirrorIndex(Tile t, const Slide& move) const
     {
         const Tile mt = m_mirrorTile[t];
-        const int g = m_groupOf[mt];
-        const int slot = m_slotOf[mt];
-        const int mirrorFrom = mirrorCell(from), mirrorTo = mirrorCell(to);
-        int64_t change = int64_t(mirrorTo - mirrorFrom) * m_weightOf[mt];
-        if (mirrorTo - mirrorFrom == side || mirrorFrom - mirrorTo == side) {
-            const int step = mirrorTo > mirrorFrom ? 1 : -1;
-            const int low = std::min(mirrorFrom, mirrorTo);
-            for (int c = low + 1; c < low + side; ++c) {
-                const Tile tileHere = m_cellTile[mirrorCell(c)];
-                if (tileHere == 0)
-                    continue;
-                const Tile u = m_mirrorTile[tileHere];
-                if (m_groupOf[u] != g)
-                    continue;
-                if (m_slotOf[u] < slot)
-                    change -= step * int64_t(m_weightOf[mt]);
-                else
-                    change += step * int64_t(m_weightOf[u]);
-            }
-        }
-        return uint32_t(int64_t(m_mirrorIndex[g]) + change);
+        const int32_t* pass = m_mirrorPass[t];
+        const int32_t passed = pass[m_cellTile[move.mirrorPassed[0]]]
+            + pass[m_cellTile[move.mirrorPassed[1]]] + pass[m_cellTile[move.mirrorPassed[2]]];
+        return uint32_t(int32_t(m_mirrorIndex[m_groupOf[mt]])
+                        + move.mirrorChange * int32_t(m_weightOf[mt]) + move.mirrorStep * passed);
     }
 
     // Expands a board within the bound that is not the goal; true once the goal is reached,
     // with the moves in m_path. Each child is judged and, within the bound, entered at once:
     // no list of children, no ordering, which costs fewer nodes a second than it saves.
+    // The empty cell, the board's Manhattan distance and its sums come as arguments, kept in
+    // registers rather than saved and restored around each child.
     template<bool unitWeight>
-    bool depthFirst(int g, int bound, int previousBlank)
+    bool depthFirst(int g, int bound, int blank, int previousBlank, int boardManhattan,
+                    int boardSum, int boardMirrorSum)
     {
         const int numerator = unitWeight ? 1 : m_weight.numerator;
         const int denominator = unitWeight ? 1 : m_weight.denominator;
@@ -215,32 +240,26 @@ private:
         if (m_stopped)
             return false;
 
-        const int blank = m_blank;
         const int childG = denominator * (g + 1);
-        for (int i = 0; i < m_neighbourCount[blank]; ++i) {
-            const int from = m_neighbours[blank][i];
+        for (int i = 0; i < m_moveCount[blank]; ++i) {
+            const Slide& move = m_moves[blank][i];
+            const int from = move.from;
             if (from == previousBlank)
                 continue;
             const Tile tile = m_cellTile[from];
             // The block slides into the empty cell.
-            const int manhattan = m_manhattan + m_distance[tile][blank] - m_distance[tile][from];
+            const int manhattan = boardManhattan + m_distance[tile][blank] - m_distance[tile][from];
             const int group = m_groupOf[tile];
-            const uint32_t index = movedIndex(tile, from, blank);
+            const uint32_t index = movedIndex(tile, move);
             const int excess = halfExcess(group, index);
-            const int sum = m_sum - m_excess[group] + excess;
-            // The board's own sum alone may already exceed the bound: no need of the mirror's.
-            // The next bound is the least estimate over it; one that stopped early at the
-            // board's own sum is still no more than its full estimate would be.
-            int estimate = childG + numerator * (manhattan + 2 * sum);
-            if (estimate > bound) {
-                m_nextBound = std::min(m_nextBound, estimate);
-                continue;
-            }
+            const int sum = boardSum - m_excess[group] + excess;
+            // The mirror's sum is read even when the board's own already exceeds the bound:
+            // a branch the processor cannot guess costs more than the second read.
             const int mirrorGroup = m_groupOf[m_mirrorTile[tile]];
-            const uint32_t mirrorIndex = movedMirrorIndex(tile, from, blank);
+            const uint32_t mirrorIndex = movedMirrorIndex(tile, move);
             const int mirrorExcess = halfExcess(mirrorGroup, mirrorIndex);
-            const int mirrorSum = m_mirrorSum - m_mirrorExcess[mirrorGroup] + mirrorExcess;
-            estimate = childG + numerator * (manhattan + 2 * std::max(sum, mirrorSum));
+            const int mirrorSum = boardMirrorSum - m_mirrorExcess[mirrorGroup] + mirrorExcess;
+            const int estimate = childG + numerator * (manhattan + 2 * std::max(sum, mirrorSum));
             if (estimate > bound) {
                 m_nextBound = std::min(m_nextBound, estimate);
                 continue;
@@ -253,31 +272,18 @@ private:
             const uint32_t oldMirrorIndex = m_mirrorIndex[mirrorGroup];
             const int oldExcess = m_excess[group];
             const int oldMirror = m_mirrorExcess[mirrorGroup];
-            const int oldManhattan = m_manhattan, oldSum = m_sum, oldMirrorSum = m_mirrorSum;
             m_index[group] = index;
             m_mirrorIndex[mirrorGroup] = mirrorIndex;
             m_excess[group] = excess;
             m_mirrorExcess[mirrorGroup] = mirrorExcess;
-            m_sum = sum;
-            m_mirrorSum = mirrorSum;
-            m_manhattan = manhattan;
-            m_tilePos[tile] = uint8_t(blank);
             m_cellTile[blank] = tile;
             m_cellTile[from] = 0;
-            m_tilePos[0] = uint8_t(from);
-            m_blank = from;
 
-            if (depthFirst<unitWeight>(g + 1, bound, blank))
+            if (depthFirst<unitWeight>(g + 1, bound, from, blank, manhattan, sum, mirrorSum))
                 return true;
 
-            m_blank = blank;
-            m_tilePos[0] = uint8_t(blank);
             m_cellTile[from] = tile;
             m_cellTile[blank] = 0;
-            m_tilePos[tile] = uint8_t(from);
-            m_manhattan = oldManhattan;
-            m_sum = oldSum;
-            m_mirrorSum = oldMirrorSum;
             m_excess[group] = oldExcess;
             m_mirrorExcess[mirrorGroup] = oldMirror;
             m_index[group] = oldIndex;
@@ -302,19 +308,17 @@ private:
     uint32_t m_weightOf[cellCount] {};
     Tile m_mirrorTile[cellCount] {};
     uint8_t m_distance[cellCount][cellCount] {};
-    int8_t m_neighbours[cellCount][4] {};
-    uint8_t m_neighbourCount[cellCount] {};
+    int32_t m_pass[cellCount][cellCount] {}; // block 0, the empty cell, passes for nothing
+    int32_t m_mirrorPass[cellCount][cellCount] {};
+    Slide m_moves[cellCount][4] {};
+    uint8_t m_moveCount[cellCount] {};
 
-    uint8_t m_cellTile[cellCount] {};
-    uint8_t m_tilePos[cellCount] {};
-    int m_blank = 0;
-    int m_manhattan = 0;
+    static constexpr int spareCell = cellCount;
+    uint8_t m_cellTile[cellCount + 1] {}; // the spare cell stays empty
     uint32_t m_index[4] {};
     uint32_t m_mirrorIndex[4] {};
     int m_excess[4] {};
     int m_mirrorExcess[4] {};
-    int m_sum = 0;
-    int m_mirrorSum = 0;
 
     Moves m_path;
     uint64_t m_nodes = 0;
