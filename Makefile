@@ -18,11 +18,12 @@ DESKTOP_PACKAGES := desktop-file-utils appstream librsvg2-bin groff-base dpkg-de
 # managing it; the crash test plays the program there through the X client library.
 # clang-format checks the code's layout (`make format-check`, part of CI); ccache keeps a
 # rebuild of what any checkout compiled before short, and lld links the tests in a quarter of
-# the time.
+# the time. The start-up reads the font configuration on a thread of its own (fontconfig's
+# headers).
 PACKAGES := cmake ninja-build g++ make pkg-config qt6-base-dev qt6-base-dev-tools \
             qt6-multimedia-dev libqt6multimedia6 libpulse0 libgl-dev fonts-liberation \
             qt6-tools-dev qt6-l10n-tools qt6-translations-l10n xvfb xauth openbox clang-format \
-            libxcb1-dev ccache lld libpulse-dev $(SOUND_SERVER) \
+            libxcb1-dev ccache lld libpulse-dev libfontconfig-dev $(SOUND_SERVER) \
             $(DESKTOP_PACKAGES)
 SOUND_SERVER := $(shell dpkg-query -W -f='$${Status}' pipewire-pulse 2>/dev/null | \
                   grep -q "install ok installed" || echo pulseaudio pulseaudio-utils)

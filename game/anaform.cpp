@@ -60,7 +60,6 @@ AnaForm::AnaForm(SettingsStore& settings, QWidget* parent)
     setWindowFlags(Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint
                    | Qt::WindowSystemMenuHint | Qt::WindowMinimizeButtonHint
                    | Qt::WindowCloseButtonHint);
-    setWindowIcon(applicationIcon());
     // A window to screen readers, as the dialogs over it are dialogs.
     makeMainWindow(this);
     setFont(designFont());

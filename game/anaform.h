@@ -236,6 +236,7 @@ protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
     void closeEvent(QCloseEvent* event) override;
     void showEvent(QShowEvent* event) override;
+    void paintEvent(QPaintEvent* event) override;
     // A local picture file may be dropped on the window; anything else is refused.
     void dragEnterEvent(QDragEnterEvent* event) override;
     void dragMoveEvent(QDragMoveEvent* event) override;
@@ -285,6 +286,7 @@ private:
     QString m_storedPhotoPath;
     qreal m_cutRatio = 0; // device pixels per pixel the blocks were cut for
     bool m_watchingScreen = false;
+    bool m_iconSet = false;
 
     SettingsStore& m_settings;
     // Made on the first sound, so that start-up never touches the audio layer. Declared after

@@ -14,7 +14,7 @@
 #include "game/boardframe.h"
 #include "game/hintcontroller.h"
 
-#include <QCoreApplication>
+#include <QApplication>
 #include <QGroupBox>
 #include <QListWidget>
 #include <QPointer>
@@ -23,6 +23,7 @@
 #include <QScopeGuard>
 #include <QScreen>
 #include <QSignalBlocker>
+#include <QTimer>
 #include <QWindow>
 
 namespace tessel {
@@ -246,6 +247,23 @@ void AnaForm::showEvent(QShowEvent* event)
     connect(windowHandle(), &QWindow::screenChanged, this, [this] {
         if (windowHandle())
             cutPiecesForRatio(windowHandle()->devicePixelRatio());
+    });
+}
+
+void AnaForm::paintEvent(QPaintEvent* event)
+{
+    QWidget::paintEvent(event);
+    if (m_iconSet)
+        return;
+    m_iconSet = true;
+    // The program's icon (this window's and the others') once the window has been drawn: X is
+    // sent each of its sizes, drawn as they are asked for, which before would hold the window's
+    // first appearance back by about the time of a frame.
+    QTimer::singleShot(0, this, [this] {
+        ignoreErrors([this] {
+            setWindowIcon(applicationIcon());
+            QApplication::setWindowIcon(applicationIcon());
+        });
     });
 }
 

@@ -5,6 +5,7 @@
 #include <QPainter>
 #include <QPainterPath>
 #include <QPixmap>
+#include <QPixmapCache>
 #include <QRegion>
 
 #include <algorithm>
@@ -200,10 +201,17 @@ public:
         return scaledPixmap(size, mode, state, 1.0);
     }
 
-    // `size` is in device pixels: the icon is drawn for exactly that many.
+    // `size` is in device pixels: the icon is drawn for exactly that many. A window asks for
+    // every size each time its icon is set: each is drawn once and then kept.
     QPixmap scaledPixmap(const QSize& size, QIcon::Mode mode, QIcon::State, qreal scale) override
     {
-        QPixmap pixmap = QPixmap::fromImage(drawn(std::min(size.width(), size.height()), mode));
+        const int side = std::min(size.width(), size.height());
+        const QString key = QStringLiteral("tessel-icon-%1-%2").arg(side).arg(int(mode));
+        QPixmap pixmap;
+        if (!QPixmapCache::find(key, &pixmap)) {
+            pixmap = QPixmap::fromImage(drawn(side, mode));
+            QPixmapCache::insert(key, pixmap);
+        }
         pixmap.setDevicePixelRatio(scale);
         return pixmap;
     }

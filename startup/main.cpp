@@ -25,9 +25,13 @@ int main(int argc, char* argv[])
         return tessel::printCommandLineAnswer(tessel::readCommandLine(app.arguments()));
     }
     tessel::prepareWindowSystem();
+    tessel::FontPreparation fonts;
     QApplication app(argc, argv);
+    fonts.applicationReady();
     // What the application left of the arguments (it takes its own options out), read with the
     // photo's name as bytes: QApplication::arguments() would lose a name that is not UTF-8.
-    return tessel::runEntryRoutine(app,
-                                   tessel::readCommandLine(tessel::rawArguments(argc, argv)).photo);
+    const int exitCode = tessel::runEntryRoutine(
+        app, tessel::readCommandLine(tessel::rawArguments(argc, argv)).photo);
+    fonts.wait();
+    return exitCode;
 }

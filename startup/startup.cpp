@@ -17,9 +17,14 @@
 #include "version.h"
 
 #include <QApplication>
+#include <QFontMetrics>
 #include <QLocale>
 #include <QLoggingCategory>
 #include <QPointer>
+
+#ifdef TESSEL_FONTCONFIG
+#include <fontconfig/fontconfig.h>
+#endif
 
 namespace tessel {
 
@@ -58,6 +63,46 @@ void prepareWindowSystem()
         qputenv(noSharedMemory, "1");
 }
 
+FontPreparation::FontPreparation()
+{
+    ignoreErrors([this] {
+        m_thread = std::thread([application = m_application.get_future()]() mutable {
+#ifdef TESSEL_FONTCONFIG
+            // Qt reads the same configuration with its first text; the library keeps one copy
+            // for the process.
+            FcInit();
+#endif
+            if (application.get())
+                ignoreErrors([] { QFontMetrics(designFont()).height(); });
+        });
+    });
+}
+
+FontPreparation::~FontPreparation()
+{
+    wait();
+}
+
+void FontPreparation::applicationReady()
+{
+    tell(true);
+}
+
+void FontPreparation::wait()
+{
+    // A start-up that never got as far as the application object: the thread ends without it.
+    tell(false);
+    if (m_thread.joinable())
+        m_thread.join();
+}
+
+void FontPreparation::tell(bool applicationExists)
+{
+    if (!m_told)
+        m_application.set_value(applicationExists);
+    m_told = true;
+}
+
 bool InitVisualStyles()
 {
     return ignoreErrors([] {
@@ -90,7 +135,6 @@ int runEntryRoutine(QApplication& app, const QString& photo)
     QApplication::setApplicationVersion(QString::fromUtf8(version::text));
     // Docks and window managers match the window to its desktop entry by this name.
     QGuiApplication::setDesktopFileName(QString::fromUtf8(version::appId));
-    QApplication::setWindowIcon(applicationIcon());
     // Every text in the user's language, Qt's own included, before the first one shows.
     ignoreErrors([] { useLanguageOf(QLocale::system()); });
     const ReportingTrap trap = reportingTrap();

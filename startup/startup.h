@@ -7,6 +7,8 @@
 #include <QPointer>
 
 #include <functional>
+#include <future>
+#include <thread>
 
 class QApplication;
 
@@ -21,6 +23,30 @@ class SettingsStore;
 // server before each repaint of an area drawn before, and the clock repaints its time every
 // second, two wake-ups of the process more each time.
 void prepareWindowSystem();
+
+// The fonts made ready on a second thread while the first starts the window system: the
+// system's font configuration read at once, then, once the application object exists, Qt's
+// list of fonts made and the design font found (the list is the process's, behind a lock).
+// The first text the windows measure then waits for what is left of that, if anything.
+class FontPreparation
+{
+public:
+    FontPreparation();
+    ~FontPreparation();
+    FontPreparation(const FontPreparation&) = delete;
+    FontPreparation& operator=(const FontPreparation&) = delete;
+
+    void applicationReady();
+    // Before the application object goes.
+    void wait();
+
+private:
+    void tell(bool applicationExists);
+
+    std::promise<bool> m_application;
+    bool m_told = false;
+    std::thread m_thread;
+};
 
 // Switches on the platform's look; true when nothing failed.
 bool InitVisualStyles();

@@ -141,16 +141,6 @@ private slots:
         QCOMPARE(form.minimumSize(), form.maximumSize());
         QVERIFY(form.windowFlags() & Qt::WindowMinimizeButtonHint);
         QVERIFY(!(form.windowFlags() & Qt::WindowMaximizeButtonHint));
-        // The program's icon, drawn for the size asked for.
-        const QList<QSize> iconSizes { QSize(16, 16),   QSize(22, 22),  QSize(24, 24),
-                                       QSize(32, 32),   QSize(48, 48),  QSize(64, 64),
-                                       QSize(128, 128), QSize(256, 256) };
-        QCOMPARE(form.windowIcon().availableSizes(), iconSizes);
-        QCOMPARE(form.windowIcon()
-                     .pixmap(QSize(32, 32), 1.0)
-                     .toImage()
-                     .convertToFormat(QImage::Format_ARGB32),
-                 appIconImage(32).convertToFormat(QImage::Format_ARGB32));
         const QColor windowColour = form.palette().color(QPalette::Window);
         QCOMPARE(form.Altlık[0]->backColor(), windowColour);
         QCOMPARE(form.Altlık[1]->backColor(), windowColour);
@@ -168,6 +158,21 @@ private slots:
         QVERIFY(form.SıralıParçalar[0].isNull());
         QVERIFY(form.OrjinalFotoğrafKutusu.isNull());
         QCOMPARE(form.SayıListesi->count(), 0);
+        // The program's icon, this window's and the others', once the window has been drawn:
+        // not before, so that drawing its sizes does not hold the window back.
+        QVERIFY(!form.testAttribute(Qt::WA_SetWindowIcon));
+        form.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&form));
+        QTRY_VERIFY(form.testAttribute(Qt::WA_SetWindowIcon));
+        const QList<QSize> iconSizes { QSize(16, 16),   QSize(22, 22),  QSize(24, 24),
+                                       QSize(32, 32),   QSize(48, 48),  QSize(64, 64),
+                                       QSize(128, 128), QSize(256, 256) };
+        for (const QIcon& icon : { form.windowIcon(), QApplication::windowIcon() }) {
+            QCOMPARE(icon.availableSizes(), iconSizes);
+            QCOMPARE(
+                icon.pixmap(QSize(32, 32), 1.0).toImage().convertToFormat(QImage::Format_ARGB32),
+                appIconImage(32).convertToFormat(QImage::Format_ARGB32));
+        }
     }
 
     void tabOrderFollowsTheDesign()

@@ -7,6 +7,8 @@
 #include "support/testsupport.h"
 
 #include <QCheckBox>
+#include <QFontDatabase>
+#include <QFontInfo>
 #include <QProcess>
 #include <QTemporaryDir>
 #include <QtTest>
@@ -100,6 +102,20 @@ private slots:
         prepareWindowSystem();
         QCOMPARE(qgetenv("QT_XCB_NO_MITSHM"), QByteArray(""));
         qputenv("QT_XCB_NO_MITSHM", saved);
+    }
+
+    // The fonts' thread ends whether or not the start-up got as far as the application object,
+    // and the design font it found is the one the windows then measure.
+    void theFontsArePreparedBesideTheStartUp()
+    {
+        {
+            FontPreparation beforeAnyApplication;
+        }
+        FontPreparation fonts;
+        fonts.applicationReady();
+        fonts.wait();
+        fonts.wait();
+        QVERIFY(QFontDatabase::families().contains(QFontInfo(designFont()).family()));
     }
 
     // The store's file is read once for the stored photo's path and the whole restore.
