@@ -244,6 +244,7 @@ protected:
 
 private:
     void createControls();
+    void setProgramIcon();
 
     void connectBoard();
     void connectKeys();

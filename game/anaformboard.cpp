@@ -241,6 +241,12 @@ void AnaForm::cutPiecesForRatio(qreal ratio)
 void AnaForm::showEvent(QShowEvent* event)
 {
     QWidget::showEvent(event);
+    // The program's icon (this window's and the others') once the window has been drawn: X is
+    // sent each of its sizes, drawn as they are asked for, which before would hold the window's
+    // first appearance back by about the time of a frame. A window shown minimized is not
+    // drawn: it has the icon a moment later all the same.
+    if (!m_iconSet)
+        QTimer::singleShot(std::chrono::milliseconds(500), this, &AnaForm::setProgramIcon);
     if (m_watchingScreen || !windowHandle())
         return;
     m_watchingScreen = true;
@@ -253,17 +259,18 @@ void AnaForm::showEvent(QShowEvent* event)
 void AnaForm::paintEvent(QPaintEvent* event)
 {
     QWidget::paintEvent(event);
+    if (!m_iconSet)
+        QTimer::singleShot(0, this, &AnaForm::setProgramIcon);
+}
+
+void AnaForm::setProgramIcon()
+{
     if (m_iconSet)
         return;
     m_iconSet = true;
-    // The program's icon (this window's and the others') once the window has been drawn: X is
-    // sent each of its sizes, drawn as they are asked for, which before would hold the window's
-    // first appearance back by about the time of a frame.
-    QTimer::singleShot(0, this, [this] {
-        ignoreErrors([this] {
-            setWindowIcon(applicationIcon());
-            QApplication::setWindowIcon(applicationIcon());
-        });
+    ignoreErrors([this] {
+        setWindowIcon(applicationIcon());
+        QApplication::setWindowIcon(applicationIcon());
     });
 }
 

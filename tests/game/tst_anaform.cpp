@@ -194,6 +194,24 @@ private slots:
             QCOMPARE(nextTabStop(expected[i - 1]), expected[i]);
     }
 
+    // A window that is shown but not drawn (minimized) gets the icon a moment later all the same.
+    void theIconComesAlsoToAWindowNeverDrawn()
+    {
+        struct NoPaint : QObject
+        {
+            bool eventFilter(QObject*, QEvent* event) override
+            {
+                return event->type() == QEvent::Paint;
+            }
+        } noPaint;
+        AnaForm form;
+        form.installEventFilter(&noPaint);
+        form.show();
+        QVERIFY(!form.testAttribute(Qt::WA_SetWindowIcon));
+        QTRY_VERIFY(form.testAttribute(Qt::WA_SetWindowIcon));
+        QCOMPARE(form.windowIcon().availableSizes().size(), 8);
+    }
+
     void escapePressesExit()
     {
         FakeMessageBoxes boxes;
