@@ -73,8 +73,8 @@ public:
         for (int t = 1; t < cellCount; ++t) {
             const Tile mt = m_mirrorTile[t];
             for (int u = 1; u < cellCount; ++u) {
-                m_pass[t][u] = passing(Tile(t), Tile(u));
-                m_mirrorPass[t][u] = passing(mt, m_mirrorTile[u]);
+                m_pass[0][t][u] = passing(Tile(t), Tile(u));
+                m_pass[1][t][u] = passing(mt, m_mirrorTile[u]);
             }
         }
         for (int blank = 0; blank < cellCount; ++blank) {
@@ -134,14 +134,13 @@ public:
         }
         for (;;) {
             m_nextBound = std::numeric_limits<int>::max();
-            m_path.clear();
             if (manhattan == 0
                 || (unit ? depthFirst<true>(0, bound, blank, barredCell, manhattan, sum, mirrorSum)
                          : depthFirst<false>(0, bound, blank, barredCell, manhattan, sum,
                                              mirrorSum))) {
                 solution.found = true;
                 solution.shortest = m_weight.numerator == m_weight.denominator;
-                solution.moves = m_path;
+                solution.moves.assign(m_path, m_path + m_pathLength);
                 break;
             }
             if (m_stopped || m_nextBound == std::numeric_limits<int>::max())
@@ -162,35 +161,35 @@ private:
         return (m_table[g][index >> 1] >> ((index & 1) * 4)) & 15;
     }
 
-    // One block's slide from a cell into the empty one, with the cells it passes over in
-    // reading order (an upward or downward slide passes three; a sideways one none, which point
-    // at the spare cell beyond the board that holds no block), and the same on the mirror board.
+    // One block's slide from a cell into the empty one. Every move is sideways on one board
+    // (this one or the mirror) and upward or downward on the other, so only one set of three
+    // cells is ever passed over.
     struct Slide
     {
         int8_t from;
-        int8_t step; // +1 when the block's cell number grows, -1 when it falls
-        int8_t mirrorStep;
         int8_t change, mirrorChange; // of the block's cell, on this board and on the mirror
+        // The cells passed over on the board where the move is upward or downward, named by
+        // this board's cells; which board that is (the passing terms differ), and the sign the
+        // terms add with on each board (0 on the sideways one).
         uint8_t passed[3];
-        uint8_t mirrorPassed[3]; // this board's cells that lie between on the mirror board
+        uint8_t onMirror;
+        int8_t step, mirrorStep;
     };
 
     static Slide slide(int from, int to)
     {
         Slide move {};
         move.from = int8_t(from);
-        move.step = int8_t(to > from ? 1 : -1);
         move.change = int8_t(to - from);
         const int mirrorFrom = mirrorCell(from), mirrorTo = mirrorCell(to);
-        move.mirrorStep = int8_t(mirrorTo > mirrorFrom ? 1 : -1);
         move.mirrorChange = int8_t(mirrorTo - mirrorFrom);
-        for (int i = 0; i < 3; ++i) {
-            const bool vertical = std::abs(to - from) == side;
-            move.passed[i] = uint8_t(vertical ? std::min(from, to) + 1 + i : spareCell);
-            const bool mirrorVertical = std::abs(mirrorTo - mirrorFrom) == side;
-            move.mirrorPassed[i] = uint8_t(
-                mirrorVertical ? mirrorCell(std::min(mirrorFrom, mirrorTo) + 1 + i) : spareCell);
-        }
+        const bool vertical = std::abs(to - from) == side;
+        move.onMirror = vertical ? 0 : 1;
+        move.step = int8_t(vertical ? (to > from ? 1 : -1) : 0);
+        move.mirrorStep = int8_t(vertical ? 0 : (mirrorTo > mirrorFrom ? 1 : -1));
+        for (int i = 0; i < 3; ++i)
+            move.passed[i] = uint8_t(vertical ? std::min(from, to) + 1 + i
+                                              : mirrorCell(std::min(mirrorFrom, mirrorTo) + 1 + i));
         return move;
     }
 
@@ -201,25 +200,13 @@ private:
         return m_slotOf[u] < m_slotOf[t] ? -int32_t(m_weightOf[t]) : int32_t(m_weightOf[u]);
     }
 
-    // The index of block t's group once t slides by `move` on this board.
-    uint32_t movedIndex(Tile t, const Slide& move) const
+    // What passing over the three cells adds, before its sign, on the board where the move is
+    // upward or downward.
+    int32_t passedTerms(Tile t, const Slide& move) const
     {
-        const int32_t* pass = m_pass[t];
-        const int32_t passed = pass[m_cellTile[move.passed[0]]] + pass[m_cellTile[move.passed[1]]]
+        const int32_t* pass = m_pass[move.onMirror][t];
+        return pass[m_cellTile[move.passed[0]]] + pass[m_cellTile[move.passed[1]]]
             + pass[m_cellTile[move.passed[2]]];
-        return uint32_t(int32_t(m_index[m_groupOf[t]]) + move.change * int32_t(m_weightOf[t])
-                        + move.step * passed);
-    }
-
-    // The same on the mirror board, where t's mirror block slides between the mirror cells.
-    uint32_t movedMirrorIndex(Tile t, const Slide& move) const
-    {
-        const Tile mt = m_mirrorTile[t];
-        const int32_t* pass = m_mirrorPass[t];
-        const int32_t passed = pass[m_cellTile[move.mirrorPassed[0]]]
-            + pass[m_cellTile[move.mirrorPassed[1]]] + pass[m_cellTile[move.mirrorPassed[2]]];
-        return uint32_t(int32_t(m_mirrorIndex[m_groupOf[mt]])
-                        + move.mirrorChange * int32_t(m_weightOf[mt]) + move.mirrorStep * passed);
     }
 
     // Expands a board within the bound that is not the goal; true once the goal is reached,
@@ -240,6 +227,11 @@ private:
         if (m_stopped)
             return false;
 
+        // Deeper than any solution asked for: give up rather than write past the path.
+        if (g >= pathLimit) {
+            m_stopped = true;
+            return false;
+        }
         const int childG = denominator * (g + 1);
         for (int i = 0; i < m_moveCount[blank]; ++i) {
             const Slide& move = m_moves[blank][i];
@@ -250,13 +242,19 @@ private:
             // The block slides into the empty cell.
             const int manhattan = boardManhattan + m_distance[tile][blank] - m_distance[tile][from];
             const int group = m_groupOf[tile];
-            const uint32_t index = movedIndex(tile, move);
+            const int32_t passed = passedTerms(tile, move);
+            const uint32_t index
+                = uint32_t(int32_t(m_index[group]) + move.change * int32_t(m_weightOf[tile])
+                           + move.step * passed);
             const int excess = halfExcess(group, index);
             const int sum = boardSum - m_excess[group] + excess;
             // The mirror's sum is read even when the board's own already exceeds the bound:
             // a branch the processor cannot guess costs more than the second read.
-            const int mirrorGroup = m_groupOf[m_mirrorTile[tile]];
-            const uint32_t mirrorIndex = movedMirrorIndex(tile, move);
+            const Tile mirrorTile = m_mirrorTile[tile];
+            const int mirrorGroup = m_groupOf[mirrorTile];
+            const uint32_t mirrorIndex = uint32_t(
+                int32_t(m_mirrorIndex[mirrorGroup])
+                + move.mirrorChange * int32_t(m_weightOf[mirrorTile]) + move.mirrorStep * passed);
             const int mirrorExcess = halfExcess(mirrorGroup, mirrorIndex);
             const int mirrorSum = boardMirrorSum - m_mirrorExcess[mirrorGroup] + mirrorExcess;
             const int estimate = childG + numerator * (manhattan + 2 * std::max(sum, mirrorSum));
@@ -264,9 +262,11 @@ private:
                 m_nextBound = std::min(m_nextBound, estimate);
                 continue;
             }
-            m_path.push_back(tile);
-            if (manhattan == 0)
+            m_path[g] = tile;
+            if (manhattan == 0) {
+                m_pathLength = g + 1;
                 return true;
+            }
 
             const uint32_t oldIndex = m_index[group];
             const uint32_t oldMirrorIndex = m_mirrorIndex[mirrorGroup];
@@ -288,7 +288,6 @@ private:
             m_mirrorExcess[mirrorGroup] = oldMirror;
             m_index[group] = oldIndex;
             m_mirrorIndex[mirrorGroup] = oldMirrorIndex;
-            m_path.pop_back();
             if (m_stopped)
                 return false;
         }
@@ -308,19 +307,20 @@ private:
     uint32_t m_weightOf[cellCount] {};
     Tile m_mirrorTile[cellCount] {};
     uint8_t m_distance[cellCount][cellCount] {};
-    int32_t m_pass[cellCount][cellCount] {}; // block 0, the empty cell, passes for nothing
-    int32_t m_mirrorPass[cellCount][cellCount] {};
+    // [0]: on this board, [1]: on the mirror. Block 0, the empty cell, passes for nothing.
+    int32_t m_pass[2][cellCount][cellCount] {};
     Slide m_moves[cellCount][4] {};
     uint8_t m_moveCount[cellCount] {};
 
-    static constexpr int spareCell = cellCount;
-    uint8_t m_cellTile[cellCount + 1] {}; // the spare cell stays empty
+    uint8_t m_cellTile[cellCount] {};
     uint32_t m_index[4] {};
     uint32_t m_mirrorIndex[4] {};
     int m_excess[4] {};
     int m_mirrorExcess[4] {};
 
-    Moves m_path;
+    static constexpr int pathLimit = 1024;
+    Tile m_path[pathLimit];
+    int m_pathLength = 0;
     uint64_t m_nodes = 0;
     int m_nextBound = 0;
     bool m_stopped = false;
