@@ -1,5 +1,6 @@
 #include "solver/fifteen.h"
 
+#include "solver/movepruning.h"
 #include "solver/ranking.h"
 #include "solver/tablefile.h"
 
@@ -35,7 +36,8 @@ std::string signatureOf(const FifteenDatabases::Partition& partition)
 // a sideways move shifts that block's digit, an upward or downward one also the digits of the
 // group's blocks on the three cells passed over. The mirror board's indices follow the mirror
 // move, sideways where this board's is up or down. The terms come from tables made once, so that
-// a move's new index takes a few additions and no branch.
+// a move's new index takes a few additions and no branch. Strings of moves that an earlier one
+// of no more moves matches are skipped (movepruning.h): about 0.6 times the nodes.
 class Search
 {
 public:
@@ -135,9 +137,10 @@ public:
         for (;;) {
             m_nextBound = std::numeric_limits<int>::max();
             if (manhattan == 0
-                || (unit ? depthFirst<true>(0, bound, blank, barredCell, manhattan, sum, mirrorSum)
-                         : depthFirst<false>(0, bound, blank, barredCell, manhattan, sum,
-                                             mirrorSum))) {
+                || (unit ? depthFirst<true>(0, bound, blank, barredCell, manhattan, sum, mirrorSum,
+                                            0)
+                         : depthFirst<false>(0, bound, blank, barredCell, manhattan, sum, mirrorSum,
+                                             0))) {
                 solution.found = true;
                 solution.shortest = m_weight.numerator == m_weight.denominator;
                 solution.moves.assign(m_path, m_path + m_pathLength);
@@ -174,12 +177,17 @@ private:
         uint8_t passed[3];
         uint8_t onMirror;
         int8_t step, mirrorStep;
+        uint8_t direction; // the empty cell's, as the move pruning machine reads it
     };
 
     static Slide slide(int from, int to)
     {
         Slide move {};
         move.from = int8_t(from);
+        move.direction = uint8_t(from == to + side    ? MoveDown
+                                     : from == to - 1 ? MoveLeft
+                                     : from == to + 1 ? MoveRight
+                                                      : MoveUp);
         move.change = int8_t(to - from);
         const int mirrorFrom = mirrorCell(from), mirrorTo = mirrorCell(to);
         move.mirrorChange = int8_t(mirrorTo - mirrorFrom);
@@ -216,7 +224,7 @@ private:
     // registers rather than saved and restored around each child.
     template<bool unitWeight>
     bool depthFirst(int g, int bound, int blank, int previousBlank, int boardManhattan,
-                    int boardSum, int boardMirrorSum)
+                    int boardSum, int boardMirrorSum, int pruningState)
     {
         const int numerator = unitWeight ? 1 : m_weight.numerator;
         const int denominator = unitWeight ? 1 : m_weight.denominator;
@@ -237,6 +245,10 @@ private:
             const Slide& move = m_moves[blank][i];
             const int from = move.from;
             if (from == previousBlank)
+                continue;
+            // Moves that end a string some earlier one of no more moves matches.
+            const int nextState = movePruningTable[pruningState][move.direction];
+            if (nextState < 0)
                 continue;
             const Tile tile = m_cellTile[from];
             // The block slides into the empty cell.
@@ -279,7 +291,8 @@ private:
             m_cellTile[blank] = tile;
             m_cellTile[from] = 0;
 
-            if (depthFirst<unitWeight>(g + 1, bound, from, blank, manhattan, sum, mirrorSum))
+            if (depthFirst<unitWeight>(g + 1, bound, from, blank, manhattan, sum, mirrorSum,
+                                       nextState))
                 return true;
 
             m_cellTile[from] = tile;

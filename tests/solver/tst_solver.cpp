@@ -1,3 +1,4 @@
+#include "solver/movepruning.h"
 #include "solver/solver.h"
 #include "solver/tablefile.h"
 
@@ -11,6 +12,7 @@
 #include <random>
 #include <thread>
 
+#include <map>
 #include <sys/stat.h>
 #include <unordered_map>
 
@@ -112,6 +114,63 @@ Board shuffled(int size, int moves, std::mt19937& random)
     return board;
 }
 
+// Plays the empty cell's moves (letters of directionLetters) on a 4 x 4 board; false when one
+// would leave the board.
+bool playBlank(Board& board, const std::string& moves)
+{
+    for (char letter : moves) {
+        const int blank = blankCell(board);
+        const int step[] = { 4, -1, 1, -4 };
+        const int direction = int(std::string_view(directionLetters).find(letter));
+        const int to = blank + step[direction];
+        const bool sideways = direction == MoveLeft || direction == MoveRight;
+        if (to < 0 || to >= 16 || (sideways && to / 4 != blank / 4))
+            return false;
+        slide(board, board.cells[size_t(to)]);
+    }
+    return true;
+}
+
+// Every string of the empty cell's moves up to `length`, none turning straight back, from each
+// cell of a 4 x 4 board: the earliest of the shortest strings to each board they reach must be
+// one the machine lets through (a search that skips the others still finds shortest
+// solutions). Returns how many strings the machine stops, or -1 when it stops an earliest one.
+template<typename Machine>
+int checkPruning(const Machine& machine, int length)
+{
+    const std::string_view letters(directionLetters);
+    int stopped = 0;
+    for (int start = 0; start < 16; ++start) {
+        Board board = goalBoard(4);
+        std::swap(board.cells[15], board.cells[size_t(start)]);
+        std::map<std::vector<Tile>, std::pair<std::string, int>> earliest;
+        // Each string with the machine's state after it (-1 once stopped).
+        std::vector<std::pair<std::string, int>> level = { { std::string(), 0 } };
+        for (int n = 0; n <= length; ++n) {
+            std::vector<std::pair<std::string, int>> next;
+            for (const auto& [moves, state] : level) {
+                Board played = board;
+                if (!playBlank(played, moves))
+                    continue;
+                stopped += state < 0 ? 1 : 0;
+                // Breadth first, in letter order: the first string to a board is the earliest.
+                earliest.try_emplace(played.cells, moves, state);
+                for (size_t d = 0; d < 4; ++d) {
+                    if (!moves.empty() && letters.find(moves.back()) == 3 - d)
+                        continue;
+                    next.emplace_back(moves + letters[d], state < 0 ? -1 : int(machine[state][d]));
+                }
+            }
+            level = std::move(next);
+        }
+        for (const auto& [cells, earliestMoves] : earliest)
+            if (earliestMoves.second < 0) {
+                qWarning("from cell %d, %s is stopped", start, earliestMoves.first.c_str());
+                return -1;
+            }
+    }
+    return stopped;
+}
 } // namespace
 
 class TestSolver : public QObject
@@ -245,6 +304,35 @@ private slots:
             // The starting bound never overestimates.
             QVERIFY(fifteenDatabases().lowerBound(instance.board) <= instance.shortest);
         }
+    }
+
+    void theSkippedMoveStringsLeaveEveryBoardAnEarliestWay()
+    {
+        // The machine the build made, and one made here from shorter strings: each list holds
+        // strings that the kept ones match cell for cell, and each machine skips many strings
+        // but never the earliest shortest way to a board.
+        const std::vector<DuplicateMoves> strings = duplicateMoveStrings(8);
+        QVERIFY(!strings.empty());
+        for (const DuplicateMoves& duplicate : strings) {
+            QVERIFY(duplicate.kept.size() <= duplicate.moves.size());
+            QVERIFY(duplicate.kept.size() < duplicate.moves.size()
+                    || duplicate.kept < duplicate.moves);
+            for (int start = 0; start < 16; ++start) {
+                Board board = goalBoard(4), other;
+                std::swap(board.cells[15], board.cells[size_t(start)]);
+                other = board;
+                if (playBlank(board, duplicate.moves)) {
+                    QVERIFY(playBlank(other, duplicate.kept));
+                    QCOMPARE(other, board);
+                }
+            }
+        }
+        const auto small = pruningAutomaton(strings);
+        const int stoppedBySmall = checkPruning(small, 8);
+        QVERIFY(stoppedBySmall > 0);
+        QVERIFY(movePruningLength >= 8);
+        const int stoppedByBuilt = checkPruning(movePruningTable, 8);
+        QVERIFY(stoppedByBuilt >= stoppedBySmall);
     }
 
     void aBoardBesideAKnownPathIsSolvedShortestForLessWork()
