@@ -1,6 +1,6 @@
-// tessel_bare_window: a bare Qt Widgets window of the game window's size. The bench starts it
-// beside Tessel, the same way, to show what starting Qt itself costs; with --label the window
-// shows one line of text, which is what loading the fonts costs.
+// tessel_bare_window: a bare Qt Widgets window of the game window's size, drawing no text. With
+// --label it shows one line of text: the minimal Qt program, and the reference of the start-up
+// goals (a window with a caption loads the fonts). The bench starts both beside Tessel.
 #include <QApplication>
 #include <QLabel>
 #include <QWidget>
