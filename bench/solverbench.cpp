@@ -2,7 +2,11 @@
 
 #include "board/boardrules.h"
 #include "game/anaform.h"
+#include "game/boardframe.h"
 #include "game/hintcontroller.h"
+#include "solver/solveinput.h"
+#include "store/settingskeys.h"
+#include "store/settingsstore.h"
 
 #include <QCheckBox>
 #include <QCoreApplication>
@@ -13,6 +17,7 @@
 #include <QProcess>
 #include <QRegularExpression>
 #include <QTemporaryDir>
+#include <QTest>
 #include <QThread>
 #include <QTimer>
 
@@ -21,6 +26,8 @@
 #include <algorithm>
 #include <numeric>
 #include <random>
+
+#include <time.h>
 
 namespace bench {
 
@@ -223,6 +230,132 @@ HintRuns hintTimes(int gridSize, int rounds)
     if (runs.afterMove.runs.size() < size_t(rounds) || runs.onPath.runs.size() < size_t(rounds))
         runs.afterMove.failure = runs.afterMoveProcessor.failure = runs.onPath.failure
             = QStringLiteral("a hint did not come");
+    return runs;
+}
+
+// The processor time this thread has used.
+double threadMs()
+{
+    timespec now {};
+    clock_gettime(CLOCK_THREAD_CPUTIME_ID, &now);
+    return double(now.tv_sec) * 1e3 + double(now.tv_nsec) / 1e6;
+}
+
+struct KeyedRuns
+{
+    Runs reSolve; // the solving thread's processor time after each move
+    Runs full; // the same boards solved in full here, as the worker did before it kept paths
+    double reSolveMs = 0, fullMs = 0; // in all
+};
+
+// The longest of Korf's 100 resumed from the store as a game in progress and played by the
+// arrow keys (never straight back): the worker's processor time for each move, and full
+// searches of the same boards on this thread.
+KeyedRuns resumedGamesByKeys(int games, int moves)
+{
+    using namespace tessel;
+    namespace k = tessel::settingskeys;
+    KeyedRuns runs;
+    QFile input(QStringLiteral(TESSEL_SOLVER_DATA "/korf100.txt"));
+    std::vector<solver::InputLine> boards;
+    if (input.open(QIODevice::ReadOnly | QIODevice::Text)) {
+        while (!input.atEnd()) {
+            const std::string text = input.readLine().trimmed().toStdString();
+            std::string error;
+            if (const auto line = solver::parseInputLine(text, true, error))
+                boards.push_back(*line);
+        }
+    }
+    std::stable_sort(boards.begin(), boards.end(),
+                     [](const auto& a, const auto& b) { return a.given > b.given; });
+    if (int(boards.size()) < games) {
+        runs.reSolve.failure = runs.full.failure = QStringLiteral("cannot read Korf's boards");
+        return runs;
+    }
+    shared().SettingsAppName = QStringLiteral("Velkor\\Tessel");
+    shared().AppFolder = QCoreApplication::applicationDirPath() + u'/';
+    std::mt19937 random { 24 };
+    for (int g = 0; g < games; ++g) {
+        QTemporaryDir dir;
+        SettingsStore store(dir.filePath(QStringLiteral("resumed.ini")));
+        {
+            SettingsBatch batch = store.beginBatch();
+            batch.SaveSetting(shared().SettingsAppName, k::Ayarlar, k::SonBolme,
+                              QStringLiteral("1"));
+            const auto& cells = boards[size_t(g)].board.cells;
+            for (size_t c = 0; c < cells.size(); ++c)
+                batch.SaveSetting(shared().SettingsAppName, k::Oyun,
+                                  k::FotoPrefix + QString::number(c),
+                                  cells[c] == 0 ? QString::number(c) + k::BlankSuffix
+                                                : QString::number(cells[c] - 1));
+            batch.SaveSetting(shared().SettingsAppName, k::OyunBilgiler, k::HamleBilgisi,
+                              QStringLiteral("0"));
+            batch.commit();
+        }
+        AnaForm form(store);
+        form.setAttribute(Qt::WA_DeleteOnClose, false);
+        form.Form_Load();
+        form.SesleriKapatOnayı->setChecked(true);
+        form.show();
+        form.board()->setFocus();
+        const SolveService& service = form.hints()->service();
+        const auto idle = [&] {
+            QElapsedTimer waited;
+            waited.start();
+            do {
+                QCoreApplication::processEvents();
+                QThread::msleep(1);
+            } while (service.busy() && waited.elapsed() < 120000);
+        };
+        idle(); // the resumed board's own search, before any move
+        const auto shownBoard = [&] {
+            // The board shown, in the solver's form: block k as k + 1, the empty cell 0.
+            solver::Board board { 4, std::vector<solver::Tile>(16) };
+            for (int c = 0; c < 16; ++c)
+                board.cells[size_t(c)] = solver::Tile(
+                    c == int(form.BlankIndex()) ? 0 : form.game().pieces()[size_t(c)] + 1);
+            return board;
+        };
+        if (shownBoard() != boards[size_t(g)].board) {
+            runs.reSolve.failure = QStringLiteral("the stored game was not resumed");
+            return runs;
+        }
+        int lastBlank = -1;
+        for (int m = 0; m < moves; ++m) {
+            std::vector<Qt::Key> keys;
+            for (const auto& [arrow, key] : { std::pair { Arrow::Left, Qt::Key_Left },
+                                              { Arrow::Right, Qt::Key_Right },
+                                              { Arrow::Up, Qt::Key_Up },
+                                              { Arrow::Down, Qt::Key_Down } }) {
+                const int cell = cellForArrow(arrow, form.BlankIndex(), 4);
+                if (cell >= 0 && cell != lastBlank && !wouldComplete(form, cell))
+                    keys.push_back(key);
+            }
+            lastBlank = form.BlankIndex();
+            const auto before = service.processorTime();
+            QTest::keyClick(
+                form.board(),
+                keys[std::uniform_int_distribution<size_t>(0, keys.size() - 1)(random)]);
+            if (int(form.BlankIndex()) == lastBlank) {
+                runs.reSolve.failure = QStringLiteral("a key did not move a block");
+                return runs;
+            }
+            idle();
+            const std::chrono::duration<double, std::milli> used = service.processorTime() - before;
+            runs.reSolve.runs.push_back({ false, used.count(), -1 });
+            runs.reSolveMs += used.count();
+
+            const solver::Board board = shownBoard();
+            const double start = threadMs();
+            const solver::Solution solution
+                = solver::solveFifteen(board, solver::fifteenDatabases());
+            const double took = threadMs() - start;
+            if (!solution.found)
+                runs.full.failure = QStringLiteral("a board was not solved");
+            runs.full.runs.push_back({ false, took, -1 });
+            runs.fullMs += took;
+        }
+    }
     return runs;
 }
 
@@ -558,6 +691,14 @@ void hintPart(Table& table)
         table.addTimed(QStringLiteral("%1 x %1, pressed after the hinted move").arg(n), runs.onPath,
                        50);
     }
+    const KeyedRuns keyed = resumedGamesByKeys(5, 10);
+    table.add(QStringLiteral("4 x 4, 5 longest resumed, by keys: solver's CPU a move"),
+              keyed.reSolve);
+    table.add(QStringLiteral("  the same boards solved in full (no path kept)"), keyed.full);
+    if (keyed.reSolve.ok() && keyed.full.ok() && keyed.fullMs > 0)
+        table.addRatio(QStringLiteral("  paths kept / full solves, processor time in all"),
+                       keyed.reSolveMs / keyed.fullMs, keyed.reSolveMs / keyed.fullMs, 0.6,
+                       QStringLiteral("time"));
 }
 
 } // namespace bench
