@@ -308,15 +308,7 @@ KeyedRuns resumedGamesByKeys(int games, int moves)
             } while (service.busy() && waited.elapsed() < 120000);
         };
         idle(); // the resumed board's own search, before any move
-        const auto shownBoard = [&] {
-            // The board shown, in the solver's form: block k as k + 1, the empty cell 0.
-            solver::Board board { 4, std::vector<solver::Tile>(16) };
-            for (int c = 0; c < 16; ++c)
-                board.cells[size_t(c)] = solver::Tile(
-                    c == int(form.BlankIndex()) ? 0 : form.game().pieces()[size_t(c)] + 1);
-            return board;
-        };
-        if (shownBoard() != boards[size_t(g)].board) {
+        if (form.hints()->boardShown() != boards[size_t(g)].board) {
             runs.reSolve.failure = QStringLiteral("the stored game was not resumed");
             return runs;
         }
@@ -345,10 +337,14 @@ KeyedRuns resumedGamesByKeys(int games, int moves)
             runs.reSolve.runs.push_back({ false, used.count(), -1 });
             runs.reSolveMs += used.count();
 
-            const solver::Board board = shownBoard();
+            const auto board = form.hints()->boardShown();
+            if (!board) {
+                runs.full.failure = QStringLiteral("a board shown is not one to solve");
+                return runs;
+            }
             const double start = threadMs();
             const solver::Solution solution
-                = solver::solveFifteen(board, solver::fifteenDatabases());
+                = solver::solveFifteen(*board, solver::fifteenDatabases());
             const double took = threadMs() - start;
             if (!solution.found)
                 runs.full.failure = QStringLiteral("a board was not solved");

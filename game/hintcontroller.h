@@ -52,12 +52,13 @@ public:
     // The cell outlined now, -1 for none.
     int outlinedCell() const { return m_outlinedCell; }
     SolveService& service() { return *m_service; }
+    // The board shown, as the solver takes it; nullopt when it is none the solver can take.
+    std::optional<solver::Board> boardShown() const;
 
 signals:
     void hintShown(int cell);
 
 private:
-    std::optional<solver::Board> boardShown() const;
     // A board of the game's form (block numbers, the empty cell carrying n - 1) for the solver,
     // nullopt when it is none that sliding can solve.
     static std::optional<solver::Board> boardOf(const std::vector<int>& pieces, int blank,

@@ -55,11 +55,6 @@ public:
         return box;
     }
 
-    static int directionOf(char letter)
-    {
-        return int(std::string_view(directionLetters).find(letter));
-    }
-
 private:
     int m_width;
     int m_start;
@@ -90,6 +85,11 @@ bool inside(const std::array<int, 4>& inner, const std::array<int, 4>& outer)
 
 } // namespace
 
+int directionOf(char letter)
+{
+    return int(std::string_view(directionLetters).find(letter));
+}
+
 std::vector<DuplicateMoves> duplicateMoveStrings(int maxLength)
 {
     const Grid grid(maxLength);
@@ -111,7 +111,7 @@ std::vector<DuplicateMoves> duplicateMoveStrings(int maxLength)
             const std::vector<int> cells = grid.play(node.moves, &blank);
             for (int direction = 0; direction < 4; ++direction) {
                 // A move straight back is never searched.
-                if (!node.moves.empty() && Grid::directionOf(node.moves.back()) == 3 - direction)
+                if (!node.moves.empty() && directionOf(node.moves.back()) == 3 - direction)
                     continue;
                 const int to = blank + grid.step(direction);
                 const int empty = cells[size_t(blank)], content = cells[size_t(to)];
@@ -158,7 +158,7 @@ std::vector<std::array<int16_t, 4>> pruningAutomaton(const std::vector<Duplicate
     for (const auto& duplicate : strings) {
         size_t state = 0;
         for (char letter : duplicate.moves) {
-            const int direction = Grid::directionOf(letter);
+            const int direction = directionOf(letter);
             if (next[state][size_t(direction)] < 0) {
                 next[state][size_t(direction)] = int32_t(next.size());
                 next.push_back({ -1, -1, -1, -1 });

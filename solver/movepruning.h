@@ -16,6 +16,8 @@ namespace tessel::solver {
 // The empty cell's moves, in the order strings are compared: down, left, right, up.
 enum Direction : uint8_t { MoveDown, MoveLeft, MoveRight, MoveUp };
 constexpr char directionLetters[] = "DLRU";
+// The direction of one of those letters.
+int directionOf(char letter);
 
 struct DuplicateMoves
 {

@@ -121,7 +121,7 @@ bool playBlank(Board& board, const std::string& moves)
     for (char letter : moves) {
         const int blank = blankCell(board);
         const int step[] = { 4, -1, 1, -4 };
-        const int direction = int(std::string_view(directionLetters).find(letter));
+        const int direction = directionOf(letter);
         const int to = blank + step[direction];
         const bool sideways = direction == MoveLeft || direction == MoveRight;
         if (to < 0 || to >= 16 || (sideways && to / 4 != blank / 4))
@@ -138,7 +138,6 @@ bool playBlank(Board& board, const std::string& moves)
 template<typename Machine>
 int checkPruning(const Machine& machine, int length)
 {
-    const std::string_view letters(directionLetters);
     int stopped = 0;
     for (int start = 0; start < 16; ++start) {
         Board board = goalBoard(4);
@@ -156,9 +155,10 @@ int checkPruning(const Machine& machine, int length)
                 // Breadth first, in letter order: the first string to a board is the earliest.
                 earliest.try_emplace(played.cells, moves, state);
                 for (size_t d = 0; d < 4; ++d) {
-                    if (!moves.empty() && letters.find(moves.back()) == 3 - d)
+                    if (!moves.empty() && directionOf(moves.back()) == 3 - int(d))
                         continue;
-                    next.emplace_back(moves + letters[d], state < 0 ? -1 : int(machine[state][d]));
+                    next.emplace_back(moves + directionLetters[d],
+                                      state < 0 ? -1 : int(machine[state][d]));
                 }
             }
             level = std::move(next);
